@@ -1,0 +1,53 @@
+#include "Layout.h"
+
+#include <algorithm>
+
+namespace penderlin::platform {
+
+int TwipsToPixels(int twips, int dpi) {
+    const long long scaled = static_cast<long long>(twips) * dpi;
+    const long long half = scaled >= 0 ? 720 : -720;
+    return static_cast<int>((scaled + half) / 1440);
+}
+
+bool TakesFocus(ControlKind kind) {
+    return kind == ControlKind::Button || kind == ControlKind::PictureButton;
+}
+
+namespace {
+
+int StackingRank(ControlKind kind) {
+    switch (kind) {
+    case ControlKind::Button:
+    case ControlKind::PictureButton:
+        return 0;
+    case ControlKind::Label:
+        return 1;
+    case ControlKind::Frame:
+        return 2;
+    }
+    return 3;
+}
+
+} // namespace
+
+std::vector<const ControlDescription*> CreationOrder(std::span<const ControlDescription> controls) {
+    std::vector<const ControlDescription*> order;
+    for (const ControlDescription& control : controls) {
+        order.push_back(&control);
+    }
+    std::stable_sort(order.begin(), order.end(), [](const auto* a, const auto* b) {
+        const bool aInFrame = !a->container.empty();
+        const bool bInFrame = !b->container.empty();
+        if (aInFrame != bInFrame) {
+            return bInFrame;
+        }
+        if (StackingRank(a->kind) != StackingRank(b->kind)) {
+            return StackingRank(a->kind) < StackingRank(b->kind);
+        }
+        return a->tabIndex < b->tabIndex;
+    });
+    return order;
+}
+
+} // namespace penderlin::platform
