@@ -1,0 +1,87 @@
+// The family windows' buttons, clicked through their bindings, against the stand-in registry.
+#include "forms/Win98Window.h"
+#include "registry/Registry.h"
+#include "registry/RegistryApi.h"
+#include "support/ScriptedHost.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+namespace penderlin {
+namespace {
+
+using platform::ControlKind;
+using platform::FormDescription;
+using Registry::ReadStringValue;
+using Registry::RootKey;
+using Registry::WriteStringValue;
+using testing::ScriptedHost;
+
+constexpr auto kRoot = RootKey::LocalMachine;
+constexpr std::wstring_view k98Key = L"Software\\Microsoft\\Windows\\CurrentVersion";
+
+void SetValues(std::wstring_view key, std::wstring_view suffix) {
+    for (const auto* name :
+         {L"RegisteredOwner", L"RegisteredOrganization", L"ProductKey", L"ProductId"}) {
+        WriteStringValue(kRoot, key, name, std::wstring(name) + std::wstring(suffix));
+    }
+}
+
+class FamilyWindows : public ::testing::Test {
+protected:
+    void SetUp() override { registry_standin::Reset(); }
+    ScriptedHost host;
+};
+
+// Every button runs something, and every binding reaches a button, once.
+TEST_F(FamilyWindows, EveryButtonIsBoundAndTabIndexesAreDistinct) {
+    for (const FormDescription* form : {&forms::win98}) {
+        std::set<std::wstring_view> bound;
+        for (const auto& binding : form->clicks) {
+            EXPECT_TRUE(bound.insert(binding.control).second) << binding.control.data();
+        }
+        std::set<int> tabIndexes;
+        for (const auto& control : form->controls) {
+            EXPECT_TRUE(tabIndexes.insert(control.tabIndex).second) << control.name.data();
+            const bool isButton =
+                control.kind == ControlKind::Button || control.kind == ControlKind::PictureButton;
+            EXPECT_EQ(bound.erase(control.name) == 1, isButton) << control.name.data();
+        }
+        EXPECT_TRUE(bound.empty());
+    }
+}
+
+TEST_F(FamilyWindows, Win98ChecksReadThe98Key) {
+    SetValues(k98Key, L" 98");
+    SetValues(L"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion", L" NT");
+    for (const auto* button : {L"cmdGetString", L"Command1", L"Command8", L"Command5"}) {
+        EXPECT_TRUE(host.Click(forms::win98, button));
+    }
+    EXPECT_EQ(host.messages,
+              (std::vector<std::wstring>{L"RegisteredOwner 98", L"RegisteredOrganization 98",
+                                         L"ProductKey 98", L"ProductId 98"}));
+}
+
+TEST_F(FamilyWindows, Win98ReplacementsAskTheirPromptAndWriteThe98Key) {
+    host.answers = {L"Owner", L"Organization", L"Key", L"Id"};
+    for (const auto* button : {L"Command7", L"Command2", L"Command4", L"Command6"}) {
+        EXPECT_TRUE(host.Click(forms::win98, button));
+    }
+    EXPECT_EQ(host.prompts, (std::vector<std::wstring>{
+                                L"Windows Registered User:", L"Windows Registered Company:",
+                                L"Windows Product Key:", L"Windows Product ID:"}));
+    EXPECT_EQ(ReadStringValue(kRoot, k98Key, L"RegisteredOwner"), L"Owner");
+    EXPECT_EQ(ReadStringValue(kRoot, k98Key, L"RegisteredOrganization"), L"Organization");
+    EXPECT_EQ(ReadStringValue(kRoot, k98Key, L"ProductKey"), L"Key");
+    EXPECT_EQ(ReadStringValue(kRoot, k98Key, L"ProductId"), L"Id");
+    EXPECT_TRUE(host.messages.empty());
+}
+
+TEST_F(FamilyWindows, CloseUnloadsTheWindow) {
+    EXPECT_TRUE(host.Click(forms::win98, L"close"));
+    EXPECT_TRUE(host.unloaded);
+}
+
+} // namespace
+} // namespace penderlin
