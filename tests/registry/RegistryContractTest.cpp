@@ -115,7 +115,7 @@ TEST_F(RegistryContract, PathsWithAndWithoutTrailingBackslashAndAnyCaseNameOneKe
 }
 
 TEST_F(RegistryContract, NonAsciiAndLongTextsRoundTrip) {
-    const std::wstring accented = L"Zo\u00eb M\u00fcller-\u00c5str\u00f6m";
+    const std::wstring accented = L"Zo\u00eb \u738b M\u00fcller-\u00c5str\u00f6m";
     WriteStringValue(kRoot, kKey, L"Latin", accented);
     EXPECT_EQ(ReadStringValue(kRoot, kKey, L"Latin"), accented);
 

@@ -1,0 +1,270 @@
+#include "Driver.h"
+
+#include <chrono>
+#include <thread>
+
+namespace penderlin::e2e {
+
+namespace {
+
+// Polls until the condition holds or the timeout passes; returns the condition's last value.
+template <typename Condition> bool WaitFor(Condition condition, DWORD timeoutMs = kTimeoutMs) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+    while (!condition()) {
+        if (std::chrono::steady_clock::now() > deadline) {
+            return condition();
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    return true;
+}
+
+std::wstring ProgramPath() {
+    std::wstring path(MAX_PATH, L'\0');
+    path.resize(GetModuleFileNameW(nullptr, path.data(), MAX_PATH));
+    return path.substr(0, path.find_last_of(L'\\') + 1) + L"penderlin.exe";
+}
+
+void Send(std::vector<INPUT>& inputs) {
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+    std::this_thread::sleep_for(std::chrono::milliseconds(30));
+}
+
+INPUT Key(WORD key, bool up) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = key;
+    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    return input;
+}
+
+HKEY OpenForWriting(const std::wstring& key) {
+    HKEY handle = nullptr;
+    RegCreateKeyExW(HKEY_LOCAL_MACHINE, key.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                    &handle, nullptr);
+    return handle;
+}
+
+} // namespace
+
+Program::Program() {
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    std::wstring path = ProgramPath();
+    CreateProcessW(path.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                   &process_);
+    WaitForInputIdle(process_.hProcess, kTimeoutMs);
+}
+
+Program::~Program() {
+    if (process_.hProcess == nullptr) {
+        return;
+    }
+    if (!WaitForExit(0)) {
+        TerminateProcess(process_.hProcess, 1);
+        WaitForSingleObject(process_.hProcess, kTimeoutMs);
+    }
+    CloseHandle(process_.hThread);
+    CloseHandle(process_.hProcess);
+}
+
+bool Program::WaitForExit(DWORD timeoutMs) const {
+    return WaitForSingleObject(process_.hProcess, timeoutMs) == WAIT_OBJECT_0;
+}
+
+HWND WaitForWindow(const wchar_t* caption, const wchar_t* className) {
+    HWND found = nullptr;
+    WaitFor([&] {
+        found = FindWindowW(className, caption);
+        return found != nullptr && IsWindowVisible(found);
+    });
+    return found != nullptr && IsWindowVisible(found) ? found : nullptr;
+}
+
+bool WaitUntilGone(const wchar_t* caption) {
+    return WaitFor([&] { return FindWindowW(nullptr, caption) == nullptr; });
+}
+
+std::wstring TextOf(HWND window) {
+    // Another process's edit control only answers WM_GETTEXT, not GetWindowText.
+    DWORD_PTR length = 0;
+    SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kTimeoutMs, &length);
+    std::wstring text(length + 1, L'\0');
+    DWORD_PTR copied = 0;
+    SendMessageTimeoutW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
+                        SMTO_ABORTIFHUNG, kTimeoutMs, &copied);
+    text.resize(copied);
+    return text;
+}
+
+HWND ControlWithText(HWND parent, const std::wstring& text) {
+    struct Search {
+        const std::wstring& text;
+        HWND found;
+    } search{text, nullptr};
+    EnumChildWindows(
+        parent,
+        [](HWND child, LPARAM context) -> BOOL {
+            auto& s = *reinterpret_cast<Search*>(context);
+            if (TextOf(child) == s.text) {
+                s.found = child;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+RECT RectInParent(HWND window) {
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    MapWindowPoints(nullptr, GetParent(window), reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+SIZE ClientSize(HWND window) {
+    RECT rect{};
+    GetClientRect(window, &rect);
+    return {rect.right, rect.bottom};
+}
+
+HWND FocusIn(HWND window) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof(info);
+    GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info);
+    return info.hwndFocus;
+}
+
+void BringToFront(HWND window) {
+    SetForegroundWindow(window);
+    WaitFor([&] { return GetForegroundWindow() == window; }, 2000);
+}
+
+void PressKey(WORD key, bool alt, bool shift) {
+    std::vector<INPUT> inputs;
+    if (alt) {
+        inputs.push_back(Key(VK_MENU, false));
+    }
+    if (shift) {
+        inputs.push_back(Key(VK_SHIFT, false));
+    }
+    inputs.push_back(Key(key, false));
+    inputs.push_back(Key(key, true));
+    if (shift) {
+        inputs.push_back(Key(VK_SHIFT, true));
+    }
+    if (alt) {
+        inputs.push_back(Key(VK_MENU, true));
+    }
+    Send(inputs);
+}
+
+void TypeText(const std::wstring& text) {
+    std::vector<INPUT> inputs;
+    for (const wchar_t unit : text) {
+        for (const bool up : {false, true}) {
+            INPUT input{};
+            input.type = INPUT_KEYBOARD;
+            input.ki.wScan = static_cast<WORD>(unit);
+            input.ki.dwFlags = KEYEVENTF_UNICODE | (up ? KEYEVENTF_KEYUP : 0u);
+            inputs.push_back(input);
+        }
+    }
+    Send(inputs);
+}
+
+void ClickAt(HWND window) {
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    const POINT target{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+    // The pointer must have arrived before the press, or a late motion event loses the click.
+    SetCursorPos(target.x, target.y);
+    WaitFor(
+        [&] {
+            POINT now{};
+            GetCursorPos(&now);
+            return now.x == target.x && now.y == target.y;
+        },
+        2000);
+    std::vector<INPUT> inputs(2);
+    inputs[0].type = inputs[1].type = INPUT_MOUSE;
+    inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    Send(inputs);
+}
+
+std::optional<Dialog> WaitForDialog() {
+    const HWND window = WaitForWindow(L"Penderlin", L"#32770");
+    if (window == nullptr) {
+        return std::nullopt;
+    }
+    Dialog dialog;
+    dialog.window = window;
+    // The input box's field and prompt (IDs 202 and 201); a message box's text is 0xFFFF.
+    dialog.field = GetDlgItem(window, 202);
+    if (dialog.field != nullptr) {
+        dialog.prompt = TextOf(GetDlgItem(window, 201));
+    } else {
+        dialog.text = TextOf(GetDlgItem(window, 0xFFFF));
+    }
+    return dialog;
+}
+
+bool Dismiss(const Dialog& dialog, bool ok) {
+    PostMessageW(GetDlgItem(dialog.window, ok ? IDOK : IDCANCEL), BM_CLICK, 0, 0);
+    return WaitFor([&] { return !IsWindow(dialog.window); });
+}
+
+std::optional<RawValue> ReadRaw(const std::wstring& key, const std::wstring& name) {
+    HKEY handle = nullptr;
+    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, key.c_str(), 0, KEY_READ, &handle) != ERROR_SUCCESS) {
+        return std::nullopt;
+    }
+    RawValue value;
+    DWORD size = 0;
+    LONG result = RegQueryValueExW(handle, name.c_str(), nullptr, &value.type, nullptr, &size);
+    if (result == ERROR_SUCCESS) {
+        value.bytes.resize(size);
+        result =
+            RegQueryValueExW(handle, name.c_str(), nullptr, &value.type, value.bytes.data(), &size);
+        value.bytes.resize(size);
+    }
+    RegCloseKey(handle);
+    return result == ERROR_SUCCESS ? std::optional(value) : std::nullopt;
+}
+
+void WriteRaw(const std::wstring& key, const std::wstring& name, DWORD type, const void* data,
+              DWORD size) {
+    const HKEY handle = OpenForWriting(key);
+    RegSetValueExW(handle, name.c_str(), 0, type, static_cast<const BYTE*>(data), size);
+    RegCloseKey(handle);
+}
+
+void WriteText(const std::wstring& key, const std::wstring& name, const std::wstring& text) {
+    WriteRaw(key, name, REG_SZ, text.c_str(),
+             static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
+}
+
+std::optional<std::wstring> ReadText(const std::wstring& key, const std::wstring& name) {
+    const auto value = ReadRaw(key, name);
+    if (!value || value->type != REG_SZ) {
+        return std::nullopt;
+    }
+    std::wstring text(reinterpret_cast<const wchar_t*>(value->bytes.data()),
+                      value->bytes.size() / sizeof(wchar_t));
+    if (const auto nul = text.find(L'\0'); nul != std::wstring::npos) {
+        text.resize(nul);
+    }
+    return text;
+}
+
+void DeleteValue(const std::wstring& key, const std::wstring& name) {
+    RegDeleteKeyValueW(HKEY_LOCAL_MACHINE, key.c_str(), name.c_str());
+}
+
+void DeleteKey(const std::wstring& key) {
+    RegDeleteTreeW(HKEY_LOCAL_MACHINE, key.c_str());
+}
+
+} // namespace penderlin::e2e

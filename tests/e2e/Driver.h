@@ -1,0 +1,77 @@
+#pragma once
+
+// Drives penderlin.exe from a second process as a user would: finds its windows by caption,
+// reads their controls, types and clicks with SendInput, and reads the registry directly.
+#include <windows.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace penderlin::e2e {
+
+// How long any wait for the program may take before the test fails.
+constexpr DWORD kTimeoutMs = 10000;
+
+// A running penderlin.exe, ended when this goes out of scope if it has not ended by itself.
+class Program {
+public:
+    Program();
+    Program(const Program&) = delete;
+    Program& operator=(const Program&) = delete;
+    ~Program();
+
+    // True once the process has ended within the timeout.
+    bool WaitForExit(DWORD timeoutMs = kTimeoutMs) const;
+    DWORD ThreadId() const { return process_.dwThreadId; }
+
+private:
+    PROCESS_INFORMATION process_{};
+};
+
+// A top-level window of the program with this caption, waited for; nullptr after the timeout.
+HWND WaitForWindow(const wchar_t* caption, const wchar_t* className = nullptr);
+// True once no such window exists any more.
+bool WaitUntilGone(const wchar_t* caption);
+
+std::wstring TextOf(HWND window);
+// The child control with exactly this text; nullptr if none.
+HWND ControlWithText(HWND parent, const std::wstring& text);
+// A window's rectangle relative to its parent's client area.
+RECT RectInParent(HWND window);
+SIZE ClientSize(HWND window);
+HWND FocusIn(HWND window);
+
+void BringToFront(HWND window);
+void PressKey(WORD key, bool alt = false, bool shift = false);
+void TypeText(const std::wstring& text);
+void ClickAt(HWND window);
+
+// The message box or the input box (both titled "Penderlin"), waited for.
+struct Dialog {
+    HWND window = nullptr;
+    std::wstring text;   // a message box's message
+    std::wstring prompt; // an input box's prompt
+    HWND field = nullptr;
+    bool IsInputBox() const { return field != nullptr; }
+};
+std::optional<Dialog> WaitForDialog();
+// Presses the dialog's OK (or Cancel) button and waits for it to go.
+bool Dismiss(const Dialog& dialog, bool ok = true);
+
+// Registry contents, read and written without the program.
+struct RawValue {
+    DWORD type = 0;
+    std::vector<BYTE> bytes;
+    bool operator==(const RawValue&) const = default;
+};
+std::optional<RawValue> ReadRaw(const std::wstring& key, const std::wstring& name);
+void WriteRaw(const std::wstring& key, const std::wstring& name, DWORD type, const void* data,
+              DWORD size);
+void WriteText(const std::wstring& key, const std::wstring& name, const std::wstring& text);
+// The value as a REG_SZ text read with the W functions, without its NUL.
+std::optional<std::wstring> ReadText(const std::wstring& key, const std::wstring& name);
+void DeleteValue(const std::wstring& key, const std::wstring& name);
+void DeleteKey(const std::wstring& key);
+
+} // namespace penderlin::e2e
