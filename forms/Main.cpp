@@ -1,6 +1,6 @@
-#include "Win98Window.h"
+#include "MainWindow.h"
 #include "platform/Program.h"
 
 int main() {
-    return penderlin::platform::RunProgram(penderlin::forms::win98);
+    return penderlin::platform::RunProgram(penderlin::forms::frmMain);
 }

@@ -1,4 +1,4 @@
-#include "Driver.h"
+#include "Fixtures.h"
 
 #include <gtest/gtest.h>
 
@@ -8,17 +8,8 @@ namespace {
 const std::wstring kKey = L"Software\\Microsoft\\Windows\\CurrentVersion";
 constexpr wchar_t kCaption[] = L"Windows 98/95 Version";
 
-int Pixels(int twips, int dpi) {
-    return (twips * dpi + 720) / 1440;
-}
-
-struct Expected {
-    const wchar_t* caption;
-    int left, top, width, height;
-};
-
-// The window's controls in tab order, as its design gives them, in twips.
-constexpr Expected kTabOrder[] = {
+// The buttons in tab order, and the row labels, as the window's design places them.
+constexpr ExpectedControl kTabOrder[] = {
     {L"Check Current User", 2040, 840, 1215, 975},
     {L"Replace User", 3480, 840, 1215, 975},
     {L"Check Current Company", 2040, 2040, 1215, 975},
@@ -29,71 +20,31 @@ constexpr Expected kTabOrder[] = {
     {L"Replace Product ID", 3480, 4440, 1215, 975},
     {L"&Close", 3840, 5640, 855, 375},
 };
-constexpr Expected kLabels[] = {
+constexpr ExpectedControl kLabels[] = {
     {L"Windows User:", 0, 1320, 4455, 255},
     {L"Windows Company:", 0, 2520, 4455, 255},
     {L"CD-Key:", 120, 3720, 4455, 255},
     {L"Product ID:", 120, 4920, 4455, 255},
 };
 
-class Win98Window : public testing::Test {
+class Win98Window : public FamilyWindowTest {
 protected:
-    void SetUp() override {
+    Win98Window() : FamilyWindowTest(L"Click here for Win98/95", kCaption) {}
+
+    void ArrangeRegistry() override {
         WriteText(kKey, L"RegisteredOwner", L"Jane Doe");
         WriteText(kKey, L"RegisteredOrganization", L"Oskavel");
         DeleteValue(kKey, L"ProductKey");
         // Stored by other software without its NUL.
         WriteRaw(kKey, L"ProductId", REG_SZ, L"55274-640", 9 * sizeof(wchar_t));
-        program = std::make_unique<Program>();
-        window = WaitForWindow(kCaption);
-        ASSERT_NE(window, nullptr);
-        BringToFront(window);
     }
-
-    HWND Button(const wchar_t* caption) const { return ControlWithText(window, caption); }
-
-    // Clicks a button and returns the dialog it opens.
-    Dialog Open(const wchar_t* caption) const {
-        PostMessageW(Button(caption), BM_CLICK, 0, 0);
-        const auto dialog = WaitForDialog();
-        EXPECT_TRUE(dialog.has_value()) << "no dialog after " << caption;
-        return dialog.value_or(Dialog{});
-    }
-
-    std::unique_ptr<Program> program;
-    HWND window = nullptr;
 };
 
 TEST_F(Win98Window, HasTheDesignedSizeControlsAndTabOrder) {
-    const int dpi = static_cast<int>(GetDpiForWindow(window));
-    const SIZE client = ClientSize(window);
-    EXPECT_EQ(client.cx, Pixels(4845, dpi));
-    EXPECT_EQ(client.cy, Pixels(6135, dpi));
-
-    auto expectAt = [&](const Expected& e) {
-        const HWND control = ControlWithText(window, e.caption);
-        ASSERT_NE(control, nullptr) << e.caption;
-        const RECT r = RectInParent(control);
-        EXPECT_EQ(r.left, Pixels(e.left, dpi)) << e.caption;
-        EXPECT_EQ(r.top, Pixels(e.top, dpi)) << e.caption;
-        EXPECT_EQ(r.right - r.left, Pixels(e.width, dpi)) << e.caption;
-        EXPECT_EQ(r.bottom - r.top, Pixels(e.height, dpi)) << e.caption;
-    };
-    for (const Expected& e : kTabOrder) {
-        expectAt(e);
-    }
-    for (const Expected& e : kLabels) {
-        expectAt(e);
-    }
-
-    // Focus starts on the first button and Tab walks the rows, then wraps; Shift+Tab goes back.
-    for (const Expected& e : kTabOrder) {
-        EXPECT_EQ(TextOf(FocusIn(window)), e.caption);
-        PressKey(VK_TAB);
-    }
-    EXPECT_EQ(TextOf(FocusIn(window)), L"Check Current User");
-    PressKey(VK_TAB, false, true);
-    EXPECT_EQ(TextOf(FocusIn(window)), L"&Close");
+    ExpectClientSize(window, 4845, 6135);
+    ExpectControlsAt(window, kTabOrder);
+    ExpectControlsAt(window, kLabels);
+    ExpectTabOrder(window, kTabOrder);
 }
 
 TEST_F(Win98Window, ChecksShowTheValueAloneInAMessageBox) {
@@ -177,11 +128,10 @@ TEST_F(Win98Window, EscDoesNothingAndAltCCloses) {
     PressKey(VK_ESCAPE);
     Sleep(300);
     EXPECT_TRUE(IsWindowVisible(window));
-    EXPECT_FALSE(program->WaitForExit(0));
+    EXPECT_FALSE(IsWindowEnabled(main));
 
     PressKey('C', true);
-    EXPECT_TRUE(WaitUntilGone(kCaption));
-    EXPECT_TRUE(program->WaitForExit());
+    ExpectBackAtMain();
 }
 
 TEST_F(Win98Window, ResizingMovesNothingAndTheCloseBoxUnloads) {
@@ -197,8 +147,7 @@ TEST_F(Win98Window, ResizingMovesNothingAndTheCloseBoxUnloads) {
     EXPECT_EQ(ClientSize(window).cx, Pixels(4845, static_cast<int>(GetDpiForWindow(window))) + 200);
 
     PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0);
-    EXPECT_TRUE(WaitUntilGone(kCaption));
-    EXPECT_TRUE(program->WaitForExit());
+    ExpectBackAtMain();
 }
 
 } // namespace

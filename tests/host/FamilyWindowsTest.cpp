@@ -1,4 +1,6 @@
 // The family windows' buttons, clicked through their bindings, against the stand-in registry.
+#include "forms/MainWindow.h"
+#include "forms/NtWindow.h"
 #include "forms/Win98Window.h"
 #include "registry/Registry.h"
 #include "registry/RegistryApi.h"
@@ -36,7 +38,7 @@ protected:
 
 // Every button runs something, and every binding reaches a button, once.
 TEST_F(FamilyWindows, EveryButtonIsBoundAndTabIndexesAreDistinct) {
-    for (const FormDescription* form : {&forms::win98}) {
+    for (const FormDescription* form : {&forms::win98, &forms::nt, &forms::frmMain}) {
         std::set<std::wstring_view> bound;
         for (const auto& binding : form->clicks) {
             EXPECT_TRUE(bound.insert(binding.control).second) << binding.control.data();
@@ -78,9 +80,32 @@ TEST_F(FamilyWindows, Win98ReplacementsAskTheirPromptAndWriteThe98Key) {
     EXPECT_TRUE(host.messages.empty());
 }
 
-TEST_F(FamilyWindows, CloseUnloadsTheWindow) {
+TEST_F(FamilyWindows, NtProductIdGoesToThreeKeysAndCdKeyIsUnsupported) {
+    host.answers = {L"Id"};
+    EXPECT_TRUE(host.Click(forms::nt, L"Command6"));
+    for (const auto* key : {L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion",
+                            L"SOFTWARE\\Microsoft\\Internet Explorer\\Registration",
+                            L"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion"}) {
+        EXPECT_EQ(ReadStringValue(kRoot, key, L"ProductId"), L"Id") << key;
+    }
+    EXPECT_TRUE(host.Click(forms::nt, L"Command8"));
+    EXPECT_TRUE(host.Click(forms::nt, L"Command4"));
+    EXPECT_EQ(host.messages,
+              (std::vector<std::wstring>(2, L"This Function not supported at this time")));
+    EXPECT_EQ(host.prompts, (std::vector<std::wstring>{L"Windows Product ID:"}));
+}
+
+TEST_F(FamilyWindows, CloseUnloadsAndTheMainWindowOpensEachFamilyWindowModally) {
     EXPECT_TRUE(host.Click(forms::win98, L"close"));
+    EXPECT_TRUE(host.Click(forms::nt, L"close"));
     EXPECT_TRUE(host.unloaded);
+
+    EXPECT_TRUE(host.Click(forms::frmMain, L"Command10"));
+    EXPECT_TRUE(host.Click(forms::frmMain, L"Command9"));
+    EXPECT_EQ(host.shownForms, (std::vector<std::wstring_view>{L"win98", L"nt"}));
+    EXPECT_FALSE(host.ended);
+    EXPECT_TRUE(host.Click(forms::frmMain, L"Command3"));
+    EXPECT_TRUE(host.ended);
 }
 
 } // namespace

@@ -1,0 +1,123 @@
+#pragma once
+
+#include "Driver.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <span>
+
+namespace penderlin::e2e {
+
+inline constexpr wchar_t kMainCaption[] = L"Oskavel";
+
+inline int Pixels(int twips, int dpi) {
+    return (twips * dpi + 720) / 1440;
+}
+
+// A control as the window's design places it, in twips.
+struct ExpectedControl {
+    const wchar_t* caption;
+    int left, top, width, height;
+};
+
+// Each control is where the design puts it, at the window's DPI.
+inline void ExpectControlsAt(HWND window, std::span<const ExpectedControl> controls) {
+    const int dpi = static_cast<int>(GetDpiForWindow(window));
+    for (const ExpectedControl& e : controls) {
+        const HWND control = ControlWithText(window, e.caption);
+        ASSERT_NE(control, nullptr) << e.caption;
+        const RECT r = RectInParent(control);
+        EXPECT_EQ(r.left, Pixels(e.left, dpi)) << e.caption;
+        EXPECT_EQ(r.top, Pixels(e.top, dpi)) << e.caption;
+        EXPECT_EQ(r.right - r.left, Pixels(e.width, dpi)) << e.caption;
+        EXPECT_EQ(r.bottom - r.top, Pixels(e.height, dpi)) << e.caption;
+    }
+}
+
+// The focus starts on the first control, Tab walks them in order and wraps, Shift+Tab goes back.
+inline void ExpectTabOrder(HWND window, std::span<const ExpectedControl> order) {
+    for (const ExpectedControl& e : order) {
+        EXPECT_EQ(TextOf(FocusIn(window)), e.caption);
+        PressKey(VK_TAB);
+    }
+    EXPECT_EQ(TextOf(FocusIn(window)), order.front().caption);
+    PressKey(VK_TAB, false, true);
+    EXPECT_EQ(TextOf(FocusIn(window)), order.back().caption);
+    PressKey(VK_TAB);
+}
+
+inline void ExpectClientSize(HWND window, int widthTwips, int heightTwips) {
+    const int dpi = static_cast<int>(GetDpiForWindow(window));
+    const SIZE client = ClientSize(window);
+    EXPECT_EQ(client.cx, Pixels(widthTwips, dpi));
+    EXPECT_EQ(client.cy, Pixels(heightTwips, dpi));
+}
+
+// The program started, with its main window up and in front.
+class MainWindowTest : public testing::Test {
+protected:
+    void SetUp() override {
+        program = std::make_unique<Program>();
+        main = WaitForWindow(kMainCaption);
+        ASSERT_NE(main, nullptr);
+        BringToFront(main);
+    }
+
+    // Clicks a main-window button that opens a family window, and waits for that window.
+    HWND OpenFamilyWindow(const wchar_t* button, const wchar_t* caption) const {
+        PostMessageW(ControlWithText(main, button), BM_CLICK, 0, 0);
+        const HWND family = WaitForWindow(caption);
+        if (family != nullptr) {
+            BringToFront(family);
+        }
+        return family;
+    }
+
+    std::unique_ptr<Program> program;
+    HWND main = nullptr;
+};
+
+// A family window opened from the main window.
+class FamilyWindowTest : public MainWindowTest {
+protected:
+    FamilyWindowTest(const wchar_t* button, const wchar_t* caption)
+        : button_(button), caption_(caption) {}
+
+    void SetUp() override {
+        ArrangeRegistry();
+        MainWindowTest::SetUp();
+        if (HasFatalFailure()) {
+            return;
+        }
+        window = OpenFamilyWindow(button_, caption_);
+        ASSERT_NE(window, nullptr);
+    }
+
+    virtual void ArrangeRegistry() {}
+
+    HWND Button(const wchar_t* caption) const { return ControlWithText(window, caption); }
+
+    // Clicks a button and returns the dialog it opens.
+    Dialog Open(const wchar_t* caption) const {
+        PostMessageW(Button(caption), BM_CLICK, 0, 0);
+        const auto dialog = WaitForDialog();
+        EXPECT_TRUE(dialog.has_value()) << "no dialog after " << caption;
+        return dialog.value_or(Dialog{});
+    }
+
+    // The family window has gone and the main window takes input again.
+    void ExpectBackAtMain() const {
+        EXPECT_TRUE(WaitUntilGone(caption_));
+        EXPECT_TRUE(IsWindowEnabled(main));
+        EXPECT_FALSE(program->WaitForExit(0));
+    }
+
+    HWND window = nullptr;
+
+private:
+    const wchar_t* button_;
+    const wchar_t* caption_;
+};
+
+} // namespace penderlin::e2e

@@ -1,0 +1,141 @@
+#include "Fixtures.h"
+
+namespace penderlin::e2e {
+namespace {
+
+constexpr ExpectedControl kTabOrder[] = {
+    {L"&Done!", 3960, 1080, 735, 855},
+    {L"Click here for Windows 2000/NT", 1800, 120, 1455, 975},
+    {L"Click here for Win98/95", 120, 120, 1455, 975},
+};
+constexpr ExpectedControl kOthers[] = {
+    {L"Program Info", 0, 1200, 3735, 975},
+    {L"Version 0.1a", 3840, 1920, 1095, 255},
+};
+
+using MainWindow = MainWindowTest;
+
+TEST_F(MainWindow, HasTheDesignedSizePlaceControlsAndTabOrder) {
+    ExpectClientSize(main, 4845, 2160);
+    ExpectControlsAt(main, kTabOrder);
+    ExpectControlsAt(main, kOthers);
+
+    // The credits sit inside the frame, placed relative to it.
+    const HWND credits = GetWindow(ControlWithText(main, L"Program Info"), GW_CHILD);
+    const int dpi = static_cast<int>(GetDpiForWindow(main));
+    const RECT r = RectInParent(credits);
+    EXPECT_EQ(r.left, Pixels(120, dpi));
+    EXPECT_EQ(r.top, Pixels(240, dpi));
+    EXPECT_EQ(r.right - r.left, Pixels(3255, dpi));
+    EXPECT_EQ(TextOf(credits).rfind(L"Created By:", 0), 0u);
+
+    // Fixed single border, no maximize or minimize box, centred on the screen.
+    const auto style = GetWindowLongPtrW(main, GWL_STYLE);
+    EXPECT_EQ(style & (WS_THICKFRAME | WS_MAXIMIZEBOX | WS_MINIMIZEBOX), 0);
+    RECT frame{};
+    GetWindowRect(main, &frame);
+    EXPECT_NEAR((frame.left + frame.right) / 2, GetSystemMetrics(SM_CXSCREEN) / 2, 1);
+    EXPECT_NEAR((frame.top + frame.bottom) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 1);
+
+    ExpectTabOrder(main, kTabOrder);
+}
+
+TEST_F(MainWindow, EnterAtStartEnds) {
+    PressKey(VK_RETURN);
+    EXPECT_TRUE(program->WaitForExit());
+}
+
+TEST_F(MainWindow, SpaceAtStartEnds) {
+    PressKey(VK_SPACE);
+    EXPECT_TRUE(program->WaitForExit());
+}
+
+TEST_F(MainWindow, EscDoesNothingAndAltDEndsFromAnywhere) {
+    PressKey(VK_ESCAPE);
+    PressKey(VK_TAB);
+    Sleep(300);
+    EXPECT_FALSE(program->WaitForExit(0));
+    EXPECT_EQ(TextOf(FocusIn(main)), L"Click here for Windows 2000/NT");
+    PressKey('D', true);
+    EXPECT_TRUE(program->WaitForExit());
+}
+
+TEST_F(MainWindow, TheCloseBoxEnds) {
+    PostMessageW(main, WM_SYSCOMMAND, SC_CLOSE, 0);
+    EXPECT_TRUE(program->WaitForExit());
+}
+
+TEST_F(MainWindow, AFamilyWindowBlocksTheMainWindowUntilItCloses) {
+    const HWND family = OpenFamilyWindow(L"Click here for Win98/95", L"Windows 98/95 Version");
+    ASSERT_NE(family, nullptr);
+    EXPECT_FALSE(IsWindowEnabled(main));
+
+    // A real click on "Done!" goes nowhere while the family window is open.
+    ClickAt(ControlWithText(main, L"&Done!"));
+    PressKey('D', true);
+    Sleep(300);
+    EXPECT_FALSE(program->WaitForExit(0));
+    EXPECT_TRUE(IsWindow(family));
+
+    PostMessageW(family, WM_SYSCOMMAND, SC_CLOSE, 0);
+    EXPECT_TRUE(WaitUntilGone(L"Windows 98/95 Version"));
+    EXPECT_TRUE(IsWindowEnabled(main));
+    ClickAt(ControlWithText(main, L"&Done!"));
+    EXPECT_TRUE(program->WaitForExit());
+}
+
+TEST_F(MainWindow, AFamilyWindowOpensAfreshEachTime) {
+    const wchar_t* caption = L"Windows 98/95 Version";
+    HWND family = OpenFamilyWindow(L"Click here for Win98/95", caption);
+    ASSERT_NE(family, nullptr);
+    RECT first{};
+    GetWindowRect(family, &first);
+    SetWindowPos(family, nullptr, first.left + 40, first.top + 30, 500, 600, SWP_NOZORDER);
+    PressKey(VK_TAB);
+    PressKey(VK_TAB);
+    EXPECT_EQ(TextOf(FocusIn(family)), L"Check Current Company");
+    PressKey('C', true);
+    ASSERT_TRUE(WaitUntilGone(caption));
+
+    family = OpenFamilyWindow(L"Click here for Win98/95", caption);
+    ASSERT_NE(family, nullptr);
+    RECT again{};
+    GetWindowRect(family, &again);
+    EXPECT_EQ(again.right - again.left, first.right - first.left);
+    EXPECT_EQ(again.bottom - again.top, first.bottom - first.top);
+    EXPECT_EQ(TextOf(FocusIn(family)), L"Check Current User");
+}
+
+TEST(ProgramFile, CarriesItsVersionInformation) {
+    std::wstring path(MAX_PATH, L'\0');
+    path.resize(GetModuleFileNameW(nullptr, path.data(), MAX_PATH));
+    path = path.substr(0, path.find_last_of(L'\\') + 1) + L"penderlin.exe";
+
+    DWORD ignored = 0;
+    std::vector<BYTE> info(GetFileVersionInfoSizeW(path.c_str(), &ignored));
+    ASSERT_FALSE(info.empty());
+    ASSERT_TRUE(GetFileVersionInfoW(path.c_str(), 0, static_cast<DWORD>(info.size()), info.data()));
+
+    VS_FIXEDFILEINFO* fixed = nullptr;
+    UINT size = 0;
+    ASSERT_TRUE(VerQueryValueW(info.data(), L"\\", reinterpret_cast<void**>(&fixed), &size));
+    EXPECT_EQ(fixed->dwFileVersionMS, 0x00000001u);
+    EXPECT_EQ(fixed->dwFileVersionLS, 0x00000002u);
+    EXPECT_EQ(fixed->dwProductVersionMS, 0x00000001u);
+    EXPECT_EQ(fixed->dwProductVersionLS, 0x00000002u);
+
+    const auto text = [&](const wchar_t* name) {
+        wchar_t* value = nullptr;
+        UINT length = 0;
+        const std::wstring query = std::wstring(L"\\StringFileInfo\\040904B0\\") + name;
+        VerQueryValueW(info.data(), query.c_str(), reinterpret_cast<void**>(&value), &length);
+        return value != nullptr ? std::wstring(value) : std::wstring();
+    };
+    EXPECT_EQ(text(L"Comments"), L"This Program can read and write to the Registry certain "
+                                 L"Registration Key's and Names in Windows.");
+    EXPECT_EQ(text(L"ProductName"), L"Penderlin");
+    EXPECT_EQ(text(L"FileVersion"), L"0.1.0.2");
+}
+
+} // namespace
+} // namespace penderlin::e2e
