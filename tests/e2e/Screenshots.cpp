@@ -1,0 +1,91 @@
+// Opens each window of the program under Wine and saves what the screen shows of it as a BMP,
+// for the README's pictures: penderlin_screenshots.exe FOLDER (see scripts/screenshots).
+#include "Driver.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+namespace {
+
+using namespace penderlin::e2e;
+
+// Saves the screen's pixels under the window's rectangle as a 24-bit bottom-up BMP.
+bool Save(HWND window, const std::wstring& path) {
+    Sleep(500); // let the window finish painting
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    const int width = rect.right - rect.left;
+    const int height = rect.bottom - rect.top;
+    const HDC screen = GetDC(nullptr);
+    const HDC memory = CreateCompatibleDC(screen);
+    const HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+    const HGDIOBJ previous = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
+    SelectObject(memory, previous);
+
+    BITMAPINFOHEADER info{};
+    info.biSize = sizeof(info);
+    info.biWidth = width;
+    info.biHeight = height;
+    info.biPlanes = 1;
+    info.biBitCount = 24;
+    const int stride = (width * 3 + 3) & ~3;
+    std::string pixels(static_cast<size_t>(stride) * static_cast<size_t>(height), '\0');
+    GetDIBits(memory, bitmap, 0, static_cast<UINT>(height), pixels.data(),
+              reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+
+    BITMAPFILEHEADER file{};
+    file.bfType = 0x4D42;
+    file.bfOffBits = sizeof(file) + sizeof(info);
+    file.bfSize = file.bfOffBits + static_cast<DWORD>(pixels.size());
+    std::ofstream out(std::filesystem::path(path), std::ios::binary);
+    out.write(reinterpret_cast<const char*>(&file), sizeof(file));
+    out.write(reinterpret_cast<const char*>(&info), sizeof(info));
+    out.write(pixels.data(), static_cast<std::streamsize>(pixels.size()));
+    return static_cast<bool>(out);
+}
+
+HWND Open(HWND parent, const wchar_t* button, const wchar_t* caption) {
+    PostMessageW(ControlWithText(parent, button), BM_CLICK, 0, 0);
+    const HWND window = WaitForWindow(caption);
+    BringToFront(window);
+    return window;
+}
+
+} // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    if (argc != 2) {
+        std::fputs("usage: penderlin_screenshots FOLDER\n", stderr);
+        return 2;
+    }
+    const std::wstring folder = std::wstring(argv[1]) + L"\\";
+    WriteText(L"Software\\Microsoft\\Windows\\CurrentVersion", L"RegisteredOwner", L"Jane Doe");
+
+    Program program;
+    const HWND main = WaitForWindow(L"Oskavel");
+    bool saved = main != nullptr && Save(main, folder + L"main-window.bmp");
+
+    const HWND win98 = Open(main, L"Click here for Win98/95", L"Windows 98/95 Version");
+    saved = saved && win98 != nullptr && Save(win98, folder + L"win98-window.bmp");
+    PostMessageW(ControlWithText(win98, L"Check Current User"), BM_CLICK, 0, 0);
+    auto dialog = WaitForDialog();
+    saved = saved && dialog && Save(dialog->window, folder + L"message-box.bmp");
+    Dismiss(*dialog);
+    PostMessageW(ControlWithText(win98, L"Replace User"), BM_CLICK, 0, 0);
+    dialog = WaitForDialog();
+    TypeText(L"Jane Doe");
+    saved = saved && dialog && Save(dialog->window, folder + L"input-box.bmp");
+    Dismiss(*dialog, false);
+    PressKey('C', true);
+    WaitUntilGone(L"Windows 98/95 Version");
+
+    const HWND nt = Open(main, L"Click here for Windows 2000/NT", L"Windows 2000/ NT 4.0 Version");
+    saved = saved && nt != nullptr && Save(nt, folder + L"nt-window.bmp");
+    return saved ? 0 : 1;
+}
