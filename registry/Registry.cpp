@@ -9,6 +9,8 @@ namespace penderlin::Registry {
 
 namespace {
 
+int openKeys = 0;
+
 // Owns one open registry key and closes it when the operation returns, whatever the path out.
 class UniqueKey {
 public:
@@ -18,12 +20,20 @@ public:
     ~UniqueKey() {
         if (key_ != nullptr) {
             RegCloseKey(key_);
+            --openKeys;
         }
     }
 
     HKEY get() const { return key_; }
-    // The place an opening function writes the new handle to; it holds NULL beforehand.
-    HKEY* put() { return &key_; }
+
+    // Opens or creates the key through `open`, which writes the new handle to the place given;
+    // that place holds NULL beforehand and keeps it when the key cannot be had.
+    template <typename OpenFunction> void Open(OpenFunction open, HKEY root, const char* path) {
+        open(root, path, &key_);
+        if (key_ != nullptr) {
+            ++openKeys;
+        }
+    }
 
 private:
     HKEY key_ = nullptr;
@@ -44,7 +54,7 @@ std::optional<std::wstring> ReadStringValue(RootKey root, std::wstring_view keyP
 
     // A key that cannot be opened leaves the handle NULL, and the queries below then fail.
     UniqueKey key;
-    RegOpenKeyA(ToHandle(root), path.c_str(), key.put());
+    key.Open(RegOpenKeyA, ToHandle(root), path.c_str());
 
     DWORD type = 0;
     DWORD size = 0;
@@ -78,11 +88,15 @@ void WriteStringValue(RootKey root, std::wstring_view keyPath, std::wstring_view
     const std::string data = ToAnsi(text);
 
     UniqueKey key;
-    RegCreateKeyA(ToHandle(root), path.c_str(), key.put());
+    key.Open(RegCreateKeyA, ToHandle(root), path.c_str());
     // REG_SZ data carry their terminating NUL; the length is in bytes, so a multi-byte code
     // page cannot cut the text short.
     RegSetValueExA(key.get(), name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(data.c_str()),
                    static_cast<DWORD>(data.size() + 1));
+}
+
+int OpenKeyCount() {
+    return openKeys;
 }
 
 } // namespace penderlin::Registry

@@ -23,4 +23,7 @@ std::optional<std::wstring> ReadStringValue(RootKey root, std::wstring_view keyP
 void WriteStringValue(RootKey root, std::wstring_view keyPath, std::wstring_view valueName,
                       std::wstring_view text);
 
+// Keys this module has opened and not yet closed: 0 whenever no operation is running.
+int OpenKeyCount();
+
 } // namespace penderlin::Registry

@@ -76,7 +76,12 @@ std::vector<HWND> EnabledThreadWindows(HWND except) {
 
 } // namespace
 
-void Form::RegisterWindowClasses() {
+void Form::PrepareWindowing() {
+    INITCOMMONCONTROLSEX controls{};
+    controls.dwSize = sizeof(controls);
+    controls.dwICC = ICC_STANDARD_CLASSES | ICC_BAR_CLASSES;
+    InitCommonControlsEx(&controls);
+
     WNDCLASSEXW form{};
     form.cbSize = sizeof(form);
     form.lpfnWndProc = FormProc;
@@ -91,7 +96,8 @@ void Form::RegisterWindowClasses() {
     RegisterClassExW(&frame);
 }
 
-Form::Form(const FormDescription& description) : description_(description) {
+Form::Form(const FormDescription& description, Dialogs* scriptedDialogs)
+    : description_(description), scriptedDialogs_(scriptedDialogs) {
     const DWORD style = description.border == Border::Sizable
                             ? WS_OVERLAPPEDWINDOW
                             : WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
@@ -297,7 +303,7 @@ void Form::Unload() {
 }
 
 std::unique_ptr<FormInstance> Form::CreateInstance(const FormDescription& form) {
-    return std::make_unique<Form>(form);
+    return std::make_unique<Form>(form, scriptedDialogs_);
 }
 
 void Form::EndProgram() {
@@ -305,6 +311,10 @@ void Form::EndProgram() {
 }
 
 void Form::ShowMessage(std::wstring_view text) {
+    if (scriptedDialogs_ != nullptr) {
+        scriptedDialogs_->ShowMessage(text);
+        return;
+    }
     MessageBoxW(window_.get(), Text(text).c_str(), Text(ApplicationTitle).c_str(), MB_OK);
 }
 
@@ -351,6 +361,9 @@ INT_PTR CALLBACK InputBoxProc(HWND dialog, UINT message, WPARAM wParam, LPARAM l
 } // namespace
 
 std::wstring Form::InputBox(std::wstring_view prompt) {
+    if (scriptedDialogs_ != nullptr) {
+        return scriptedDialogs_->InputBox(prompt);
+    }
     InputBoxState state{Text(prompt), {}};
     DialogBoxParamW(Instance(), MAKEINTRESOURCEW(IDD_INPUT_BOX), window_.get(), InputBoxProc,
                     reinterpret_cast<LPARAM>(&state));

@@ -10,10 +10,11 @@
 namespace penderlin::platform {
 
 // A real top-level window built from its description, with its controls. It lives hidden until
-// ShowModal, and its destructor releases the window and every handle it owns.
+// ShowModal, and its destructor releases the window and every handle it owns. Its message and
+// input boxes are Windows' own, or, for tests, the scripted dialogs given.
 class Form final : public FormHost, public FormInstance {
 public:
-    explicit Form(const FormDescription& description);
+    explicit Form(const FormDescription& description, Dialogs* scriptedDialogs = nullptr);
     Form(const Form&) = delete;
     Form& operator=(const Form&) = delete;
     ~Form() override;
@@ -26,7 +27,8 @@ public:
     void ShowMessage(std::wstring_view text) override;
     std::wstring InputBox(std::wstring_view prompt) override;
 
-    static void RegisterWindowClasses();
+    // Once per process, before the first form: the window classes and common controls.
+    static void PrepareWindowing();
 
 private:
     struct Control {
@@ -55,6 +57,7 @@ private:
     void PaintFrame(HWND frame, HDC dc) const;
 
     const FormDescription& description_;
+    Dialogs* scriptedDialogs_;
     int dpi_ = 96;
     std::vector<UniqueFont> fonts_;
     std::vector<std::unique_ptr<Control>> controls_;

@@ -6,13 +6,15 @@
 
 #include <utility>
 
-// One move-only owner type per kind of handle. Each frees its handle exactly once.
+// One move-only owner type per kind of handle. Each frees its handle exactly once, and each kind
+// counts the handles it owns right now, so that tests can prove nothing leaks (Wine's own
+// handle and GDI counters are stubs).
 namespace penderlin::platform {
 
 template <typename Handle, void (*Free)(Handle)> class UniqueHandle {
 public:
     UniqueHandle() = default;
-    explicit UniqueHandle(Handle handle) : handle_(handle) {}
+    explicit UniqueHandle(Handle handle) { reset(handle); }
     UniqueHandle(UniqueHandle&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
     UniqueHandle& operator=(UniqueHandle&& other) noexcept {
         if (this != &other) {
@@ -30,12 +32,19 @@ public:
     void reset(Handle handle = nullptr) {
         if (handle_ != nullptr) {
             Free(handle_);
+            --live_;
         }
         handle_ = handle;
+        if (handle_ != nullptr) {
+            ++live_;
+        }
     }
+
+    static int LiveCount() { return live_; }
 
 private:
     Handle handle_ = nullptr;
+    static inline int live_ = 0;
 };
 
 template <typename GdiObject> void DeleteGdiObject(GdiObject object) {

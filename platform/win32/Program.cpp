@@ -8,11 +8,7 @@ int RunProgram(const FormDescription& startup) {
     // Load system DLLs from System32 only, never from the program's folder.
     SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
 
-    INITCOMMONCONTROLSEX controls{};
-    controls.dwSize = sizeof(controls);
-    controls.dwICC = ICC_STANDARD_CLASSES | ICC_BAR_CLASSES;
-    InitCommonControlsEx(&controls);
-    Form::RegisterWindowClasses();
+    Form::PrepareWindowing();
 
     Form form(startup);
     form.ShowModal();
