@@ -136,6 +136,11 @@ HWND FocusIn(HWND window) {
     return info.hwndFocus;
 }
 
+HWND WaitForFocusIn(HWND window) {
+    WaitFor([&] { return IsChild(window, FocusIn(window)); });
+    return FocusIn(window);
+}
+
 void BringToFront(HWND window) {
     SetForegroundWindow(window);
     WaitFor([&] { return GetForegroundWindow() == window; }, 2000);

@@ -41,6 +41,8 @@ HWND ControlWithText(HWND parent, const std::wstring& text);
 RECT RectInParent(HWND window);
 SIZE ClientSize(HWND window);
 HWND FocusIn(HWND window);
+// Waits until the focus is on one of the window's controls, and returns that control.
+HWND WaitForFocusIn(HWND window);
 
 void BringToFront(HWND window);
 void PressKey(WORD key, bool alt = false, bool shift = false);

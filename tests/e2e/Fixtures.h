@@ -47,8 +47,15 @@ inline void ExpectTabOrder(HWND window, std::span<const ExpectedControl> order) 
     PressKey(VK_TAB);
 }
 
+// The DPI the test prefix was made with, when it is not the default 96.
+inline int PrefixDpi() {
+    wchar_t value[8]{};
+    return GetEnvironmentVariableW(L"PENDERLIN_WINE_DPI", value, 8) > 0 ? _wtoi(value) : 96;
+}
+
 inline void ExpectClientSize(HWND window, int widthTwips, int heightTwips) {
     const int dpi = static_cast<int>(GetDpiForWindow(window));
+    EXPECT_EQ(dpi, PrefixDpi());
     const SIZE client = ClientSize(window);
     EXPECT_EQ(client.cx, Pixels(widthTwips, dpi));
     EXPECT_EQ(client.cy, Pixels(heightTwips, dpi));
@@ -62,6 +69,7 @@ protected:
         main = WaitForWindow(kMainCaption);
         ASSERT_NE(main, nullptr);
         BringToFront(main);
+        WaitForFocusIn(main);
     }
 
     // Clicks a main-window button that opens a family window, and waits for that window.
@@ -70,6 +78,7 @@ protected:
         const HWND family = WaitForWindow(caption);
         if (family != nullptr) {
             BringToFront(family);
+            WaitForFocusIn(family);
         }
         return family;
     }

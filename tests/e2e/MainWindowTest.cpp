@@ -80,6 +80,8 @@ TEST_F(MainWindow, AFamilyWindowBlocksTheMainWindowUntilItCloses) {
     PostMessageW(family, WM_SYSCOMMAND, SC_CLOSE, 0);
     EXPECT_TRUE(WaitUntilGone(L"Windows 98/95 Version"));
     EXPECT_TRUE(IsWindowEnabled(main));
+    // Activation returns to the main window, with the focus where it was.
+    EXPECT_EQ(TextOf(WaitForFocusIn(main)), L"Click here for Win98/95");
     ClickAt(ControlWithText(main, L"&Done!"));
     EXPECT_TRUE(program->WaitForExit());
 }

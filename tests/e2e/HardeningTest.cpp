@@ -1,0 +1,129 @@
+// Checks the built penderlin.exe itself: the protections Windows applies at load time, the DLLs
+// it imports, and the resources it must carry.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::wstring ProgramPath() {
+    std::wstring path(MAX_PATH, L'\0');
+    path.resize(GetModuleFileNameW(nullptr, path.data(), MAX_PATH));
+    return path.substr(0, path.find_last_of(L'\\') + 1) + L"penderlin.exe";
+}
+
+std::string Upper(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(), [](char c) {
+        return static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    });
+    return text;
+}
+
+// penderlin.exe's bytes, read as a PE file.
+class ProgramImage : public testing::Test {
+protected:
+    void SetUp() override {
+        std::ifstream file(std::filesystem::path(ProgramPath()), std::ios::binary);
+        bytes.assign(std::istreambuf_iterator<char>(file), {});
+        ASSERT_GT(bytes.size(), sizeof(IMAGE_DOS_HEADER));
+        const auto& dos = At<IMAGE_DOS_HEADER>(0);
+        ASSERT_EQ(dos.e_magic, IMAGE_DOS_SIGNATURE);
+        nt = &At<IMAGE_NT_HEADERS64>(static_cast<size_t>(dos.e_lfanew));
+        ASSERT_EQ(nt->Signature, IMAGE_NT_SIGNATURE);
+        ASSERT_EQ(nt->OptionalHeader.Magic, IMAGE_NT_OPTIONAL_HDR64_MAGIC);
+    }
+
+    template <typename T> const T& At(size_t offset) const {
+        return *reinterpret_cast<const T*>(bytes.data() + offset);
+    }
+
+    // The file offset of a relative virtual address.
+    size_t Offset(DWORD rva) const {
+        const auto* section = IMAGE_FIRST_SECTION(nt);
+        for (WORD i = 0; i < nt->FileHeader.NumberOfSections; ++i, ++section) {
+            if (rva >= section->VirtualAddress &&
+                rva < section->VirtualAddress + section->Misc.VirtualSize) {
+                return rva - section->VirtualAddress + section->PointerToRawData;
+            }
+        }
+        ADD_FAILURE() << "address outside every section";
+        return 0;
+    }
+
+    // Each imported DLL's upper-cased name, with the names of the functions taken from it.
+    std::vector<std::pair<std::string, std::set<std::string>>> Imports() const {
+        std::vector<std::pair<std::string, std::set<std::string>>> imports;
+        const auto& directory = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
+        for (size_t entry = Offset(directory.VirtualAddress);;
+             entry += sizeof(IMAGE_IMPORT_DESCRIPTOR)) {
+            const auto& descriptor = At<IMAGE_IMPORT_DESCRIPTOR>(entry);
+            if (descriptor.Name == 0) {
+                break;
+            }
+            std::set<std::string> functions;
+            for (size_t thunk = Offset(descriptor.OriginalFirstThunk);;
+                 thunk += sizeof(ULONGLONG)) {
+                const auto value = At<ULONGLONG>(thunk);
+                if (value == 0) {
+                    break;
+                }
+                if ((value & IMAGE_ORDINAL_FLAG64) == 0) {
+                    functions.insert(
+                        &At<IMAGE_IMPORT_BY_NAME>(Offset(static_cast<DWORD>(value))).Name[0]);
+                }
+            }
+            imports.emplace_back(Upper(&At<char>(Offset(descriptor.Name))), functions);
+        }
+        return imports;
+    }
+
+    std::string bytes;
+    const IMAGE_NT_HEADERS64* nt = nullptr;
+};
+
+TEST_F(ProgramImage, LoadsWithAddressRandomizationAndNoExecutableData) {
+    const WORD characteristics = nt->OptionalHeader.DllCharacteristics;
+    EXPECT_TRUE(characteristics & IMAGE_DLLCHARACTERISTICS_DYNAMIC_BASE);
+    EXPECT_TRUE(characteristics & IMAGE_DLLCHARACTERISTICS_HIGH_ENTROPY_VA);
+    EXPECT_TRUE(characteristics & IMAGE_DLLCHARACTERISTICS_NX_COMPAT);
+    EXPECT_EQ(nt->OptionalHeader.Subsystem, IMAGE_SUBSYSTEM_WINDOWS_GUI);
+}
+
+TEST_F(ProgramImage, ImportsOnlyWindowsOwnDllsAndLoadsThemFromSystem32) {
+    const std::set<std::string> windowsDlls = {"KERNEL32.DLL", "USER32.DLL",   "GDI32.DLL",
+                                               "COMCTL32.DLL", "ADVAPI32.DLL", "MSVCRT.DLL"};
+    bool setsDllDirectories = false;
+    for (const auto& [dll, functions] : Imports()) {
+        EXPECT_TRUE(windowsDlls.count(dll)) << dll;
+        setsDllDirectories |= dll == "KERNEL32.DLL" && functions.count("SetDefaultDllDirectories");
+    }
+    EXPECT_TRUE(setsDllDirectories);
+}
+
+TEST_F(ProgramImage, CarriesItsManifest) {
+    const HMODULE module = LoadLibraryExW(
+        ProgramPath().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+    ASSERT_NE(module, nullptr);
+    const HRSRC resource = FindResourceW(module, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24));
+    ASSERT_NE(resource, nullptr);
+    const std::string manifest(
+        static_cast<const char*>(LockResource(LoadResource(module, resource))),
+        SizeofResource(module, resource));
+    for (const char* setting :
+         {"highestAvailable", ">UTF-8<", "PerMonitorV2", "Microsoft.Windows.Common-Controls",
+          "8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a"}) {
+        EXPECT_NE(manifest.find(setting), std::string::npos) << setting;
+    }
+    FreeLibrary(module);
+}
+
+} // namespace
