@@ -165,6 +165,12 @@ void PressKey(WORD key, bool alt, bool shift) {
     Send(inputs);
 }
 
+void PressKeyWithControl(WORD key) {
+    std::vector<INPUT> inputs{Key(VK_CONTROL, false), Key(key, false), Key(key, true),
+                              Key(VK_CONTROL, true)};
+    Send(inputs);
+}
+
 void TypeText(const std::wstring& text) {
     std::vector<INPUT> inputs;
     for (const wchar_t unit : text) {

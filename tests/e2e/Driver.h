@@ -46,6 +46,7 @@ HWND WaitForFocusIn(HWND window);
 
 void BringToFront(HWND window);
 void PressKey(WORD key, bool alt = false, bool shift = false);
+void PressKeyWithControl(WORD key);
 void TypeText(const std::wstring& text);
 void ClickAt(HWND window);
 

@@ -70,8 +70,17 @@ TEST_F(MainWindow, AFamilyWindowBlocksTheMainWindowUntilItCloses) {
     ASSERT_NE(family, nullptr);
     EXPECT_FALSE(IsWindowEnabled(main));
 
-    // A real click on "Done!" goes nowhere while the family window is open.
-    ClickAt(ControlWithText(main, L"&Done!"));
+    // A real click on "Done!" goes nowhere while the family window is open. The family window
+    // is moved almost off the screen first, so that it cannot be what the click lands on.
+    SetWindowPos(family, nullptr, GetSystemMetrics(SM_CXSCREEN) - 40, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    const HWND done = ControlWithText(main, L"&Done!");
+    RECT doneRect{};
+    GetWindowRect(done, &doneRect);
+    RECT familyRect{};
+    GetWindowRect(family, &familyRect);
+    RECT overlap{};
+    ASSERT_FALSE(IntersectRect(&overlap, &doneRect, &familyRect));
+    ClickAt(done);
     PressKey('D', true);
     Sleep(300);
     EXPECT_FALSE(program->WaitForExit(0));
@@ -82,7 +91,7 @@ TEST_F(MainWindow, AFamilyWindowBlocksTheMainWindowUntilItCloses) {
     EXPECT_TRUE(IsWindowEnabled(main));
     // Activation returns to the main window, with the focus where it was.
     EXPECT_EQ(TextOf(WaitForFocusIn(main)), L"Click here for Win98/95");
-    ClickAt(ControlWithText(main, L"&Done!"));
+    ClickAt(done);
     EXPECT_TRUE(program->WaitForExit());
 }
 

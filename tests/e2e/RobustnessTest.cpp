@@ -1,0 +1,185 @@
+// Bad registry data, unusual input and refused writes, end to end: the program must show what
+// its rules say, write exactly what the field holds, and never crash, hang or report.
+#include "Fixtures.h"
+
+#include <sddl.h>
+
+#include <chrono>
+
+namespace penderlin::e2e {
+namespace {
+
+const std::wstring k98Key = L"Software\\Microsoft\\Windows\\CurrentVersion";
+const std::wstring kNtKey = L"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion";
+const std::wstring kIeKey = L"SOFTWARE\\Microsoft\\Internet Explorer\\Registration";
+
+// Stores bytes through the ANSI function, as older software does; the code page is UTF-8.
+void WriteAnsi(const std::wstring& key, const char* name, DWORD type, const std::string& bytes) {
+    HKEY handle = nullptr;
+    RegCreateKeyW(HKEY_LOCAL_MACHINE, key.c_str(), &handle);
+    RegSetValueExA(handle, name, 0, type, reinterpret_cast<const BYTE*>(bytes.data()),
+                   static_cast<DWORD>(bytes.size()));
+    RegCloseKey(handle);
+}
+
+class Win98BadData : public FamilyWindowTest {
+protected:
+    Win98BadData() : FamilyWindowTest(L"Click here for Win98/95", L"Windows 98/95 Version") {}
+
+    std::wstring CheckCdKey() const {
+        const Dialog dialog = Open(L"Check Current CD-Key");
+        EXPECT_FALSE(dialog.IsInputBox());
+        Dismiss(dialog);
+        return dialog.text;
+    }
+};
+
+TEST_F(Win98BadData, EveryTypeSizeAndNulShowsWhatTheRulesSay) {
+    struct Case {
+        const char* what;
+        DWORD type;
+        std::string bytes;
+        std::wstring shown;
+    };
+    const std::string qword(8, '\x01');
+    const Case cases[] = {
+        {"REG_SZ with NUL", REG_SZ, std::string("ABCDE\0", 6), L"ABCDE"},
+        {"REG_SZ without NUL", REG_SZ, "ABCDE", L"ABCDE"},
+        {"NUL at the start", REG_SZ, std::string("\0ABCDE", 6), L""},
+        {"NUL in the middle", REG_SZ, std::string("AB\0CDE\0", 7), L"AB"},
+        {"empty", REG_SZ, "", L""},
+        {"REG_NONE", REG_NONE, std::string("ABC\0", 4), L""},
+        {"REG_EXPAND_SZ", REG_EXPAND_SZ, std::string("%SystemRoot%\0", 13), L""},
+        {"REG_BINARY", REG_BINARY, "ABC", L""},
+        {"REG_DWORD", REG_DWORD, std::string("\x05\0\0\0", 4), L""},
+        {"REG_MULTI_SZ", REG_MULTI_SZ, std::string("A\0B\0\0", 5), L""},
+        {"REG_QWORD", REG_QWORD, qword, L""},
+        {"bytes that are not UTF-8", REG_SZ, std::string("\xff\xfe ok\0", 6), L"\uFFFD\uFFFD ok"},
+    };
+    for (const Case& c : cases) {
+        WriteAnsi(k98Key, "ProductKey", c.type, c.bytes);
+        EXPECT_EQ(CheckCdKey(), c.shown) << c.what;
+    }
+    DeleteValue(k98Key, L"ProductKey");
+    EXPECT_EQ(CheckCdKey(), L"") << "missing value";
+    EXPECT_TRUE(IsWindow(window));
+}
+
+TEST_F(Win98BadData, AMebibyteValueShowsWithinASecond) {
+    const std::string big(1024 * 1024 - 1, 'K');
+    WriteAnsi(k98Key, "ProductKey", REG_SZ, big + '\0');
+
+    const auto start = std::chrono::steady_clock::now();
+    PostMessageW(Button(L"Check Current CD-Key"), BM_CLICK, 0, 0);
+    const auto dialog = WaitForDialog();
+    const auto elapsed = std::chrono::steady_clock::now() - start;
+    ASSERT_TRUE(dialog);
+    EXPECT_LT(elapsed, std::chrono::seconds(1));
+    EXPECT_EQ(dialog->text.size(), big.size());
+    Dismiss(*dialog);
+    DeleteValue(k98Key, L"ProductKey");
+}
+
+class Win98Input : public FamilyWindowTest {
+protected:
+    Win98Input() : FamilyWindowTest(L"Click here for Win98/95", L"Windows 98/95 Version") {}
+
+    // Replaces the company with whatever `fill` puts into the field; returns the field's text.
+    template <typename Fill>
+    std::wstring ReplaceCompany(Fill fill) const {
+        const Dialog input = Open(L"Replace Company");
+        EXPECT_TRUE(input.IsInputBox());
+        fill(input.field);
+        const std::wstring held = TextOf(input.field);
+        EXPECT_TRUE(Dismiss(input));
+        return held;
+    }
+
+    // The registry and "Check Current Company" both give back exactly the text.
+    void ExpectStored(const std::wstring& text) const {
+        EXPECT_EQ(ReadText(k98Key, L"RegisteredOrganization"), text);
+        const Dialog check = Open(L"Check Current Company");
+        EXPECT_EQ(check.text, text);
+        Dismiss(check);
+    }
+};
+
+TEST_F(Win98Input, TypedTextIsStoredExactly) {
+    for (const std::wstring& text : {std::wstring(L"   "), std::wstring(L"\U0001F600 \U0001D11E emoji"),
+                                    std::wstring(L"\u05E9\u05DC\u05D5\u05DD \u05E2\u05D5\u05DC\u05DD")}) {
+        const std::wstring held = ReplaceCompany([&](HWND) { TypeText(text); });
+        EXPECT_EQ(held, text);
+        ExpectStored(text);
+    }
+}
+
+TEST_F(Win98Input, TheLongestTextIsStoredWhole) {
+    std::wstring text(32767, L'x');
+    for (size_t i = 0; i < text.size(); i += 100) {
+        text[i] = static_cast<wchar_t>(L'A' + (i / 100) % 26);
+    }
+    const std::wstring held = ReplaceCompany([&](HWND field) {
+        SendMessageTimeoutW(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()), SMTO_ABORTIFHUNG,
+                            kTimeoutMs, nullptr);
+        TypeText(L"!");
+    });
+    EXPECT_EQ(held.size(), text.size() + 1);
+    ExpectStored(held);
+}
+
+TEST_F(Win98Input, PastedLineBreaksAreStoredAsTheFieldHoldsThem) {
+    const std::wstring pasted = L"first line\r\nsecond line";
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    EmptyClipboard();
+    const HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (pasted.size() + 1) * sizeof(wchar_t));
+    memcpy(GlobalLock(memory), pasted.c_str(), (pasted.size() + 1) * sizeof(wchar_t));
+    GlobalUnlock(memory);
+    SetClipboardData(CF_UNICODETEXT, memory);
+    CloseClipboard();
+
+    const std::wstring held = ReplaceCompany([](HWND) {
+        PressKeyWithControl('V');
+    });
+    EXPECT_FALSE(held.empty());
+    ExpectStored(held);
+}
+
+class NtRefusedWrite : public FamilyWindowTest {
+protected:
+    NtRefusedWrite() : FamilyWindowTest(L"Click here for Windows 2000/NT", L"Windows 2000/ NT 4.0 Version") {}
+
+    void ArrangeRegistry() override {
+        DeleteKey(kIeKey);
+        WriteText(kIeKey, L"ProductId", L"old IE id");
+        WriteText(k98Key, L"ProductId", L"old 98 id");
+        WriteText(kNtKey, L"ProductId", L"old NT id");
+        // Everyone may read, delete and change the permissions of the key, but not write it.
+        HKEY key = nullptr;
+        RegOpenKeyExW(HKEY_LOCAL_MACHINE, kIeKey.c_str(), 0, WRITE_DAC, &key);
+        PSECURITY_DESCRIPTOR descriptor = nullptr;
+        ConvertStringSecurityDescriptorToSecurityDescriptorW(L"D:P(A;;KRSDWD;;;WD)", SDDL_REVISION_1,
+                                                             &descriptor, nullptr);
+        RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, descriptor);
+        LocalFree(descriptor);
+        RegCloseKey(key);
+    }
+
+    void TearDown() override { DeleteKey(kIeKey); }
+};
+
+TEST_F(NtRefusedWrite, TheOtherKeysAreStillWrittenAndNothingIsReported) {
+    const Dialog input = Open(L"Replace Product ID");
+    TypeText(L"new id");
+    ASSERT_TRUE(Dismiss(input));
+
+    EXPECT_EQ(ReadText(k98Key, L"ProductId"), L"new id");
+    EXPECT_EQ(ReadText(kIeKey, L"ProductId"), L"old IE id");
+    EXPECT_EQ(ReadText(kNtKey, L"ProductId"), L"new id");
+    Sleep(300);
+    EXPECT_EQ(FindWindowW(L"#32770", L"Penderlin"), nullptr);
+    EXPECT_TRUE(IsWindow(window));
+    EXPECT_FALSE(program->WaitForExit(0));
+}
+
+} // namespace
+} // namespace penderlin::e2e
