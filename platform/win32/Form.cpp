@@ -395,19 +395,36 @@ void Form::PaintBackground(HDC dc) const {
     if (!picture_) {
         return;
     }
-    // Pictures keep their size at 96 DPI relative to the client area, whatever the DPI.
+    // Pictures keep their size at 96 DPI relative to the client area, whatever the DPI. Only
+    // the part that needs painting is copied: most of a large picture lies outside the window.
     BITMAP bitmap{};
     GetObjectW(picture_.get(), sizeof(bitmap), &bitmap);
+    const RECT picture{0, 0, Scale(bitmap.bmWidth, dpi_), Scale(bitmap.bmHeight, dpi_)};
+    RECT clip{};
+    GetClipBox(dc, &clip);
+    RECT target{};
+    if (!IntersectRect(&target, &clip, &picture)) {
+        return;
+    }
+    const auto toSource = [&](LONG pixel, LONG size, LONG scaledSize) {
+        return static_cast<int>(MulDiv(pixel, size, scaledSize));
+    };
+    const int sourceLeft = toSource(target.left, bitmap.bmWidth, picture.right);
+    const int sourceTop = toSource(target.top, bitmap.bmHeight, picture.bottom);
+    const int sourceWidth = toSource(target.right, bitmap.bmWidth, picture.right) - sourceLeft;
+    const int sourceHeight = toSource(target.bottom, bitmap.bmHeight, picture.bottom) - sourceTop;
+    const int width = target.right - target.left;
+    const int height = target.bottom - target.top;
+
     const HDC memory = CreateCompatibleDC(dc);
     const HGDIOBJ previous = SelectObject(memory, picture_.get());
-    const int width = Scale(bitmap.bmWidth, dpi_);
-    const int height = Scale(bitmap.bmHeight, dpi_);
     if (description_.picture.hasTransparentColour) {
-        GdiTransparentBlt(dc, 0, 0, width, height, memory, 0, 0, bitmap.bmWidth, bitmap.bmHeight,
-                          description_.picture.transparentColour.rgb);
+        GdiTransparentBlt(dc, target.left, target.top, width, height, memory, sourceLeft, sourceTop,
+                          sourceWidth, sourceHeight, description_.picture.transparentColour.rgb);
     } else {
         SetStretchBltMode(dc, COLORONCOLOR);
-        StretchBlt(dc, 0, 0, width, height, memory, 0, 0, bitmap.bmWidth, bitmap.bmHeight, SRCCOPY);
+        StretchBlt(dc, target.left, target.top, width, height, memory, sourceLeft, sourceTop,
+                   sourceWidth, sourceHeight, SRCCOPY);
     }
     SelectObject(memory, previous);
     DeleteDC(memory);
