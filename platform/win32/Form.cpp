@@ -460,11 +460,12 @@ void Form::DrawPictureButton(const DRAWITEMSTRUCT& item) const {
     const int shift = pressed ? 1 : 0;
     const int iconSize = Scale(32, dpi_);
     const int gap = Scale(1, dpi_);
-    const int inset = Scale(1, dpi_);
     const HGDIOBJ previousFont = SelectObject(dc, control->font);
     const std::wstring caption = Text(control->description->caption);
     const UINT prefix = (item.itemState & ODS_NOACCEL) ? DT_HIDEPREFIX : 0u;
-    RECT textBounds{bounds.left + inset, 0, bounds.right - inset, 0};
+    // The caption may use the button's whole width: these buttons are narrow, and glyphs keep
+    // clear of the border by their own side bearings.
+    RECT textBounds{bounds.left, 0, bounds.right, 0};
     DrawTextW(dc, caption.c_str(), -1, &textBounds,
               DT_CENTER | DT_WORDBREAK | DT_CALCRECT | prefix);
     const int textHeight = textBounds.bottom - textBounds.top;
@@ -473,8 +474,8 @@ void Form::DrawPictureButton(const DRAWITEMSTRUCT& item) const {
 
     DrawIconEx(dc, (bounds.right - bounds.left - iconSize) / 2 + shift, top + shift,
                control->icon.get(), iconSize, iconSize, 0, nullptr, DI_NORMAL);
-    textBounds = {bounds.left + inset + shift, top + iconSize + gap + shift,
-                  bounds.right - inset + shift, bounds.bottom + shift};
+    textBounds = {bounds.left + shift, top + iconSize + gap + shift, bounds.right + shift,
+                  bounds.bottom + shift};
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, GetSysColor((item.itemState & ODS_DISABLED) ? COLOR_GRAYTEXT : COLOR_BTNTEXT));
     DrawTextW(dc, caption.c_str(), -1, &textBounds, DT_CENTER | DT_WORDBREAK | prefix);
