@@ -370,7 +370,7 @@ std::wstring Form::InputBox(std::wstring_view prompt) {
     return state.answer;
 }
 
-Form::Control* Form::FindControl(HWND window) {
+const Form::Control* Form::FindControl(HWND window) const {
     const int index = GetDlgCtrlID(window) - kFirstControlId;
     if (index < 0 || static_cast<size_t>(index) >= controls_.size() ||
         controls_[static_cast<size_t>(index)]->window != window) {
@@ -430,7 +430,7 @@ void Form::PaintBackground(HDC dc) const {
     DeleteDC(memory);
 }
 
-LRESULT Form::ColourLabel(HDC dc, HWND label) {
+LRESULT Form::ColourLabel(HDC dc, HWND label) const {
     const Control* control = FindControl(label);
     if (control == nullptr) {
         return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
@@ -447,7 +447,7 @@ LRESULT Form::ColourLabel(HDC dc, HWND label) {
 
 // A picture button: its icon centred above its caption, which wraps within the button.
 void Form::DrawPictureButton(const DRAWITEMSTRUCT& item) const {
-    const auto* control = const_cast<Form*>(this)->FindControl(item.hwndItem);
+    const auto* control = FindControl(item.hwndItem);
     if (control == nullptr) {
         return;
     }
@@ -490,7 +490,7 @@ void Form::DrawPictureButton(const DRAWITEMSTRUCT& item) const {
 
 // A frame: its colour, an etched border and its caption over the border's top edge.
 void Form::PaintFrame(HWND frame, HDC dc) const {
-    const auto* control = const_cast<Form*>(this)->FindControl(frame);
+    const auto* control = FindControl(frame);
     if (control == nullptr) {
         return;
     }

@@ -49,10 +49,10 @@ private:
     void CreateControls();
     void CreateTooltips();
     HFONT FontFor(const Font& font);
-    Control* FindControl(HWND window);
+    const Control* FindControl(HWND window) const;
     void Click(const Control& control);
     void PaintBackground(HDC dc) const;
-    LRESULT ColourLabel(HDC dc, HWND label);
+    LRESULT ColourLabel(HDC dc, HWND label) const;
     void DrawPictureButton(const DRAWITEMSTRUCT& item) const;
     void PaintFrame(HWND frame, HDC dc) const;
 
