@@ -90,41 +90,39 @@ struct ControlDescription {
     }
 };
 
+// A control of the given kind with only what every control has; the builders below and the
+// With... modifiers fill in the rest.
+constexpr ControlDescription Control(ControlKind kind, std::wstring_view name,
+                                     std::wstring_view caption, TwipsRect rect, int tabIndex) {
+    ControlDescription control;
+    control.kind = kind;
+    control.name = name;
+    control.caption = caption;
+    control.rect = rect;
+    control.tabIndex = tabIndex;
+    return control;
+}
+
 constexpr ControlDescription Button(std::wstring_view name, std::wstring_view caption,
                                     TwipsRect rect, int tabIndex) {
-    return {.kind = ControlKind::Button,
-            .name = name,
-            .caption = caption,
-            .rect = rect,
-            .tabIndex = tabIndex};
+    return Control(ControlKind::Button, name, caption, rect, tabIndex);
 }
 
 constexpr ControlDescription PictureButton(std::wstring_view name, std::wstring_view caption,
                                            TwipsRect rect, int tabIndex, int iconResourceId) {
-    return {.kind = ControlKind::PictureButton,
-            .name = name,
-            .caption = caption,
-            .rect = rect,
-            .tabIndex = tabIndex,
-            .picture = {.resourceId = iconResourceId}};
+    ControlDescription control = Control(ControlKind::PictureButton, name, caption, rect, tabIndex);
+    control.picture.resourceId = iconResourceId;
+    return control;
 }
 
 constexpr ControlDescription Label(std::wstring_view name, std::wstring_view caption,
                                    TwipsRect rect, int tabIndex) {
-    return {.kind = ControlKind::Label,
-            .name = name,
-            .caption = caption,
-            .rect = rect,
-            .tabIndex = tabIndex};
+    return Control(ControlKind::Label, name, caption, rect, tabIndex);
 }
 
 constexpr ControlDescription Frame(std::wstring_view name, std::wstring_view caption,
                                    TwipsRect rect, int tabIndex) {
-    return {.kind = ControlKind::Frame,
-            .name = name,
-            .caption = caption,
-            .rect = rect,
-            .tabIndex = tabIndex};
+    return Control(ControlKind::Frame, name, caption, rect, tabIndex);
 }
 
 // What a click on the named control runs.
