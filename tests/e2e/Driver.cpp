@@ -45,6 +45,23 @@ HKEY OpenForWriting(const std::wstring& key) {
     return handle;
 }
 
+Image ImageOf(HDC dc, HBITMAP bitmap, int width, int height) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height; // top row first
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    std::vector<RGBQUAD> pixels(static_cast<size_t>(width) * static_cast<size_t>(height));
+    GetDIBits(dc, bitmap, 0, static_cast<UINT>(height), pixels.data(), &info, DIB_RGB_COLORS);
+    Image image{width, height, {}};
+    image.colours.reserve(pixels.size());
+    for (const RGBQUAD& pixel : pixels) {
+        image.colours.push_back(RGB(pixel.rgbRed, pixel.rgbGreen, pixel.rgbBlue));
+    }
+    return image;
+}
+
 } // namespace
 
 Program::Program() {
@@ -144,6 +161,42 @@ HWND WaitForFocusIn(HWND window) {
 void BringToFront(HWND window) {
     SetForegroundWindow(window);
     WaitFor([&] { return GetForegroundWindow() == window; }, 2000);
+}
+
+Image ScreenOfClientArea(HWND window) {
+    RECT client{};
+    GetClientRect(window, &client);
+    POINT origin{0, 0};
+    ClientToScreen(window, &origin);
+    const HDC screen = GetDC(nullptr);
+    const HDC memory = CreateCompatibleDC(screen);
+    const HBITMAP bitmap = CreateCompatibleBitmap(screen, client.right, client.bottom);
+    const HGDIOBJ previous = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, client.right, client.bottom, screen, origin.x, origin.y, SRCCOPY);
+    SelectObject(memory, previous);
+    Image image = ImageOf(memory, bitmap, client.right, client.bottom);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return image;
+}
+
+Image ProgramPicture(int resourceId) {
+    const HMODULE program = LoadLibraryExW(
+        ProgramPath().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+    const auto bitmap = static_cast<HBITMAP>(
+        LoadImageW(program, MAKEINTRESOURCEW(resourceId), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    Image image;
+    if (bitmap != nullptr) {
+        BITMAP size{};
+        GetObjectW(bitmap, sizeof(size), &size);
+        const HDC screen = GetDC(nullptr);
+        image = ImageOf(screen, bitmap, size.bmWidth, size.bmHeight);
+        ReleaseDC(nullptr, screen);
+        DeleteObject(bitmap);
+    }
+    FreeLibrary(program);
+    return image;
 }
 
 void PressKey(WORD key, bool alt, bool shift) {

@@ -45,6 +45,21 @@ HWND FocusIn(HWND window);
 HWND WaitForFocusIn(HWND window);
 
 void BringToFront(HWND window);
+
+// An image as rows of COLORREFs, top row first.
+struct Image {
+    int width = 0;
+    int height = 0;
+    std::vector<COLORREF> colours;
+    COLORREF At(int x, int y) const {
+        return colours[static_cast<size_t>(y) * static_cast<size_t>(width) +
+                       static_cast<size_t>(x)];
+    }
+};
+// What the screen shows of the window's client area.
+Image ScreenOfClientArea(HWND window);
+// A bitmap resource of penderlin.exe, at its own size.
+Image ProgramPicture(int resourceId);
 void PressKey(WORD key, bool alt = false, bool shift = false);
 void PressKeyWithControl(WORD key);
 void TypeText(const std::wstring& text);

@@ -4,8 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <memory>
+#include <optional>
 #include <span>
+#include <vector>
 
 namespace penderlin::e2e {
 
@@ -59,6 +63,75 @@ inline void ExpectClientSize(HWND window, int widthTwips, int heightTwips) {
     const SIZE client = ClientSize(window);
     EXPECT_EQ(client.cx, Pixels(widthTwips, dpi));
     EXPECT_EQ(client.cy, Pixels(heightTwips, dpi));
+}
+
+// Where the screen showed the window's picture and where its background, in points checked.
+struct PictureCoverage {
+    int picture = 0;
+    int background = 0;
+};
+
+// The picture is drawn from the client area's top-left corner at its 96-DPI size scaled as the
+// window is; the background shows beyond it and through its transparent colour. Checked at every
+// fifth pixel that no control covers; a pixel may come from either neighbour of its source pixel.
+inline PictureCoverage ExpectPictureInPlace(HWND window, int pictureId, COLORREF background,
+                                            std::optional<COLORREF> transparent = std::nullopt) {
+    const Image picture = ProgramPicture(pictureId);
+    EXPECT_GT(picture.width, 0) << "no picture " << pictureId;
+    // Keep the pointer off the controls, so that no tooltip covers the window.
+    SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
+    BringToFront(window);
+    Sleep(300); // let it finish painting
+    const Image screen = ScreenOfClientArea(window);
+    std::vector<RECT> controls;
+    for (HWND child = GetWindow(window, GW_CHILD); child != nullptr;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        RECT r = RectInParent(child);
+        InflateRect(&r, 2, 2);
+        controls.push_back(r);
+    }
+    const auto alike = [](COLORREF a, COLORREF b) {
+        return std::abs(GetRValue(a) - GetRValue(b)) <= 8 &&
+               std::abs(GetGValue(a) - GetGValue(b)) <= 8 &&
+               std::abs(GetBValue(a) - GetBValue(b)) <= 8;
+    };
+    const int dpi = static_cast<int>(GetDpiForWindow(window));
+    PictureCoverage coverage;
+    int wrong = 0;
+    for (int y = 0; y < screen.height; y += 5) {
+        for (int x = 0; x < screen.width; x += 5) {
+            const POINT point{x, y};
+            if (std::any_of(controls.begin(), controls.end(),
+                            [&](const RECT& r) { return PtInRect(&r, point); })) {
+                continue;
+            }
+            const int sourceX = x * 96 / dpi;
+            const int sourceY = y * 96 / dpi;
+            bool fromPicture = false;
+            bool fromBackground = false;
+            for (int dy = -1; dy <= 1; ++dy) {
+                for (int dx = -1; dx <= 1; ++dx) {
+                    const int px = sourceX + dx;
+                    const int py = sourceY + dy;
+                    const bool inside =
+                        px >= 0 && py >= 0 && px < picture.width && py < picture.height;
+                    const bool clear = !inside || picture.At(px, py) == transparent;
+                    fromPicture =
+                        fromPicture || (!clear && alike(screen.At(x, y), picture.At(px, py)));
+                    fromBackground =
+                        fromBackground || (clear && alike(screen.At(x, y), background));
+                }
+            }
+            coverage.picture += fromPicture ? 1 : 0;
+            coverage.background += fromBackground && !fromPicture ? 1 : 0;
+            if (!fromPicture && !fromBackground && wrong++ < 5) {
+                ADD_FAILURE() << "pixel " << x << "," << y << " shows " << std::hex
+                              << screen.At(x, y) << ", not the picture or the background";
+            }
+        }
+    }
+    EXPECT_EQ(wrong, 0);
+    return coverage;
 }
 
 // The program started, with its main window up and in front.

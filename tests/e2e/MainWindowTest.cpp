@@ -1,4 +1,5 @@
 #include "Fixtures.h"
+#include "assets/ResourceIds.h"
 
 namespace penderlin::e2e {
 namespace {
@@ -40,6 +41,12 @@ TEST_F(MainWindow, HasTheDesignedSizePlaceControlsAndTabOrder) {
     ExpectTabOrder(main, kTabOrder);
 }
 
+TEST_F(MainWindow, TheSkyCoversTheWholeClientArea) {
+    const PictureCoverage coverage = ExpectPictureInPlace(main, IDB_SKY, RGB(0, 0, 0));
+    EXPECT_GT(coverage.picture, 0);
+    EXPECT_EQ(coverage.background, 0);
+}
+
 TEST_F(MainWindow, EnterAtStartEnds) {
     PressKey(VK_RETURN);
     EXPECT_TRUE(program->WaitForExit());
@@ -72,7 +79,8 @@ TEST_F(MainWindow, AFamilyWindowBlocksTheMainWindowUntilItCloses) {
 
     // A real click on "Done!" goes nowhere while the family window is open. The family window
     // is moved almost off the screen first, so that it cannot be what the click lands on.
-    SetWindowPos(family, nullptr, GetSystemMetrics(SM_CXSCREEN) - 40, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    SetWindowPos(family, nullptr, GetSystemMetrics(SM_CXSCREEN) - 40, 0, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER);
     const HWND done = ControlWithText(main, L"&Done!");
     RECT doneRect{};
     GetWindowRect(done, &doneRect);

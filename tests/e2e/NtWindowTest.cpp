@@ -1,4 +1,5 @@
 #include "Fixtures.h"
+#include "assets/ResourceIds.h"
 
 namespace penderlin::e2e {
 namespace {
@@ -58,6 +59,13 @@ TEST_F(NtWindow, HasTheDesignedSizeControlsAndTabOrder) {
     ExpectControlsAt(window, kTabOrder);
     ExpectControlsAt(window, kLabels);
     ExpectTabOrder(window, kTabOrder);
+}
+
+TEST_F(NtWindow, ThePaperCoversTheWholeClientArea) {
+    const PictureCoverage coverage =
+        ExpectPictureInPlace(window, IDB_PAPER, GetSysColor(COLOR_BTNFACE));
+    EXPECT_GT(coverage.picture, 0);
+    EXPECT_EQ(coverage.background, 0);
 }
 
 TEST_F(NtWindow, EnterAtStartReplacesTheProductIdUnderAllThreeKeys) {

@@ -1,4 +1,5 @@
 #include "Fixtures.h"
+#include "assets/ResourceIds.h"
 
 #include <gtest/gtest.h>
 
@@ -45,6 +46,13 @@ TEST_F(Win98Window, HasTheDesignedSizeControlsAndTabOrder) {
     ExpectControlsAt(window, kTabOrder);
     ExpectControlsAt(window, kLabels);
     ExpectTabOrder(window, kTabOrder);
+}
+
+TEST_F(Win98Window, TheBannerStandsAtTheTopLeftAndIsCutAtTheRightEdge) {
+    const PictureCoverage coverage =
+        ExpectPictureInPlace(window, IDB_BANNER98, RGB(0, 0, 192), RGB(255, 0, 255));
+    EXPECT_GT(coverage.picture, 0);
+    EXPECT_GT(coverage.background, 0);
 }
 
 TEST_F(Win98Window, ChecksShowTheValueAloneInAMessageBox) {
