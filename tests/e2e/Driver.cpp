@@ -1,5 +1,7 @@
 #include "Driver.h"
 
+#include <commctrl.h>
+
 #include <chrono>
 #include <thread>
 
@@ -256,6 +258,32 @@ void ClickAt(HWND window) {
     inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
     inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
     Send(inputs);
+}
+
+std::wstring TooltipWhenPointingAt(HWND control) {
+    RECT rect{};
+    GetWindowRect(control, &rect);
+    SetCursorPos((rect.left + rect.right) / 2 - 4, (rect.top + rect.bottom) / 2 - 4);
+    // A few small moves inside the control, as a hand makes them, then rest.
+    for (int step = 0; step < 4; ++step) {
+        std::vector<INPUT> move(1);
+        move[0].type = INPUT_MOUSE;
+        move[0].mi.dx = 2;
+        move[0].mi.dy = 2;
+        move[0].mi.dwFlags = MOUSEEVENTF_MOVE;
+        Send(move);
+    }
+    HWND tip = nullptr;
+    const bool shown = WaitFor(
+        [&] {
+            tip = FindWindowW(TOOLTIPS_CLASSW, nullptr);
+            return tip != nullptr && IsWindowVisible(tip);
+        },
+        2500); // several times the usual half-second delay
+    const std::wstring text = shown ? TextOf(tip) : L"";
+    SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
+    WaitFor([&] { return !IsWindowVisible(tip); }, 2000);
+    return text;
 }
 
 std::optional<Dialog> WaitForDialog() {

@@ -64,6 +64,8 @@ void PressKey(WORD key, bool alt = false, bool shift = false);
 void PressKeyWithControl(WORD key);
 void TypeText(const std::wstring& text);
 void ClickAt(HWND window);
+// Rests the pointer on the control; gives the text of the tooltip that appears, or nothing.
+std::wstring TooltipWhenPointingAt(HWND control);
 
 // The message box or the input box (both titled "Penderlin"), waited for.
 struct Dialog {

@@ -47,6 +47,14 @@ TEST_F(MainWindow, TheSkyCoversTheWholeClientArea) {
     EXPECT_EQ(coverage.background, 0);
 }
 
+TEST_F(MainWindow, PointingAtDoneOrTheCreditsShowsTheirTooltips) {
+    EXPECT_EQ(TooltipWhenPointingAt(ControlWithText(main, L"&Done!")), L"Quit");
+    const HWND credits = GetWindow(ControlWithText(main, L"Program Info"), GW_CHILD);
+    EXPECT_EQ(TooltipWhenPointingAt(credits),
+              L"email me with questions or things you want to see in newer versions");
+    EXPECT_EQ(TooltipWhenPointingAt(ControlWithText(main, L"Click here for Win98/95")), L"");
+}
+
 TEST_F(MainWindow, EnterAtStartEnds) {
     PressKey(VK_RETURN);
     EXPECT_TRUE(program->WaitForExit());
