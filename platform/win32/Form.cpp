@@ -130,7 +130,6 @@ Form::Form(const FormDescription& description, Dialogs* scriptedDialogs)
     }
     SizeAndPlace();
     CreateControls();
-    CreateTooltips();
 }
 
 Form::~Form() = default;
@@ -241,7 +240,10 @@ void Form::CreateControls() {
     }
 }
 
-void Form::CreateTooltips() {
+// Called on the first pointer move over the window rather than at start-up: a top-level window
+// such as the tooltip costs Wine several milliseconds. That first move is passed on to it.
+void Form::CreateTooltips(const MSG& firstMove) {
+    tooltipsCreated_ = true;
     for (const auto& control : controls_) {
         if (control->description->tooltip.empty()) {
             continue;
@@ -261,6 +263,9 @@ void Form::CreateTooltips() {
         tool.uId = reinterpret_cast<UINT_PTR>(control->window);
         tool.lpszText = control->tooltip.data();
         SendMessageW(tooltip_.get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    }
+    if (tooltip_) {
+        SendMessageW(tooltip_.get(), TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&firstMove));
     }
 }
 
@@ -284,6 +289,10 @@ void Form::ShowModal() {
         }
         if (got == -1) {
             break;
+        }
+        if (message.message == WM_MOUSEMOVE && !tooltipsCreated_ &&
+            (message.hwnd == window || IsChild(window, message.hwnd))) {
+            CreateTooltips(message);
         }
         if (!IsDialogMessageW(window, &message)) {
             TranslateMessage(&message);

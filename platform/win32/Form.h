@@ -47,7 +47,7 @@ private:
 
     void SizeAndPlace();
     void CreateControls();
-    void CreateTooltips();
+    void CreateTooltips(const MSG& firstMove);
     HFONT FontFor(const Font& font);
     const Control* FindControl(HWND window) const;
     void Click(const Control& control);
@@ -67,6 +67,7 @@ private:
     UniqueIcon smallIcon_;
     HWND focus_ = nullptr;
     bool unloaded_ = false;
+    bool tooltipsCreated_ = false;
     // Declared last so that they go first: the windows use the fonts, brushes and icons above.
     UniqueWindow window_;
     UniqueWindow tooltip_;
