@@ -56,6 +56,8 @@ struct Image {
                        static_cast<size_t>(x)];
     }
 };
+// What the screen shows in this rectangle of screen coordinates.
+Image ScreenPixels(const RECT& area);
 // What the screen shows of the window's client area.
 Image ScreenOfClientArea(HWND window);
 // A bitmap resource of penderlin.exe, at its own size.

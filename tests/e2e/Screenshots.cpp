@@ -16,28 +16,26 @@ bool Save(HWND window, const std::wstring& path) {
     Sleep(500); // let the window finish painting
     RECT rect{};
     GetWindowRect(window, &rect);
-    const int width = rect.right - rect.left;
-    const int height = rect.bottom - rect.top;
-    const HDC screen = GetDC(nullptr);
-    const HDC memory = CreateCompatibleDC(screen);
-    const HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
-    const HGDIOBJ previous = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
-    SelectObject(memory, previous);
+    const Image image = ScreenPixels(rect);
 
     BITMAPINFOHEADER info{};
     info.biSize = sizeof(info);
-    info.biWidth = width;
-    info.biHeight = height;
+    info.biWidth = image.width;
+    info.biHeight = image.height;
     info.biPlanes = 1;
     info.biBitCount = 24;
-    const int stride = (width * 3 + 3) & ~3;
-    std::string pixels(static_cast<size_t>(stride) * static_cast<size_t>(height), '\0');
-    GetDIBits(memory, bitmap, 0, static_cast<UINT>(height), pixels.data(),
-              reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
+    const int stride = (image.width * 3 + 3) & ~3;
+    std::string pixels(static_cast<size_t>(stride) * static_cast<size_t>(image.height), '\0');
+    for (int y = 0; y < image.height; ++y) {
+        char* row =
+            pixels.data() + static_cast<size_t>(stride) * static_cast<size_t>(image.height - 1 - y);
+        for (int x = 0; x < image.width; ++x) {
+            const COLORREF colour = image.At(x, y);
+            row[3 * x] = static_cast<char>(GetBValue(colour));
+            row[3 * x + 1] = static_cast<char>(GetGValue(colour));
+            row[3 * x + 2] = static_cast<char>(GetRValue(colour));
+        }
+    }
 
     BITMAPFILEHEADER file{};
     file.bfType = 0x4D42;
