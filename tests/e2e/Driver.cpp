@@ -265,6 +265,10 @@ void ClickAt(HWND window) {
     Send(inputs);
 }
 
+void MovePointerAway() {
+    SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
+}
+
 std::wstring TooltipWhenPointingAt(HWND control) {
     RECT rect{};
     GetWindowRect(control, &rect);
@@ -286,7 +290,7 @@ std::wstring TooltipWhenPointingAt(HWND control) {
         },
         2500); // several times the usual half-second delay
     const std::wstring text = shown ? TextOf(tip) : L"";
-    SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
+    MovePointerAway();
     WaitFor([&] { return !IsWindowVisible(tip); }, 2000);
     return text;
 }

@@ -66,6 +66,8 @@ void PressKey(WORD key, bool alt = false, bool shift = false);
 void PressKeyWithControl(WORD key);
 void TypeText(const std::wstring& text);
 void ClickAt(HWND window);
+// Puts the pointer in the screen's bottom-right corner, away from every window and tooltip.
+void MovePointerAway();
 // Rests the pointer on the control; gives the text of the tooltip that appears, or nothing.
 std::wstring TooltipWhenPointingAt(HWND control);
 

@@ -78,8 +78,7 @@ inline PictureCoverage ExpectPictureInPlace(HWND window, int pictureId, COLORREF
                                             std::optional<COLORREF> transparent = std::nullopt) {
     const Image picture = ProgramPicture(pictureId);
     EXPECT_GT(picture.width, 0) << "no picture " << pictureId;
-    // Keep the pointer off the controls, so that no tooltip covers the window.
-    SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
+    MovePointerAway(); // so that no tooltip covers the window
     BringToFront(window);
     Sleep(300); // let it finish painting
     const Image screen = ScreenOfClientArea(window);
