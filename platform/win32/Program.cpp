@@ -1,16 +1,21 @@
 #include "platform/Program.h"
 
 #include "Form.h"
+#include "Win32Dialogs.h"
+#include "platform/StartupTimeline.h"
 
 namespace penderlin::platform {
 
 int RunProgram(const FormDescription& startup) {
+    MarkStartupStep(StartupStep::ProgramEntered);
     // Load system DLLs from System32 only, never from the program's folder.
     SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
 
     Form::PrepareWindowing();
+    MarkStartupStep(StartupStep::WindowingPrepared);
 
-    Form form(startup);
+    Win32Dialogs dialogs;
+    Form form(startup, dialogs);
     form.ShowModal();
     return 0;
 }

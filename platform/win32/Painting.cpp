@@ -1,0 +1,97 @@
+#include "Painting.h"
+
+#include "Gdi.h"
+#include "ScaledResources.h"
+
+#include <algorithm>
+#include <string>
+
+namespace penderlin::platform {
+
+namespace {
+
+COLORREF ColourRef(Colour colour, int defaultSystemColour) {
+    switch (colour.kind) {
+    case Colour::Kind::Rgb:
+        return colour.rgb;
+    case Colour::Kind::HighlightText:
+        return GetSysColor(COLOR_HIGHLIGHTTEXT);
+    case Colour::Kind::Default:
+    case Colour::Kind::Transparent:
+        break;
+    }
+    return GetSysColor(defaultSystemColour);
+}
+
+} // namespace
+
+HBRUSH BrushFor(Colour colour, int defaultSystemColour, UniqueBrush& owner) {
+    if (colour.kind == Colour::Kind::Rgb) {
+        owner.reset(CreateSolidBrush(colour.rgb));
+        return owner.get();
+    }
+    if (colour.kind == Colour::Kind::Transparent) {
+        return static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
+    }
+    const int index =
+        colour.kind == Colour::Kind::HighlightText ? COLOR_HIGHLIGHTTEXT : defaultSystemColour;
+    return GetSysColorBrush(index);
+}
+
+void PaintBackground(HDC dc, const RECT& area, HBRUSH background, const ScaledPicture& picture,
+                     const Picture& description) {
+    FillRect(dc, &area, background);
+    picture.Paint(dc, area,
+                  description.hasTransparentColour
+                      ? std::optional<COLORREF>(description.transparentColour.rgb)
+                      : std::nullopt);
+}
+
+HBRUSH ColourLabel(HDC dc, const ControlDescription& label, HBRUSH background) {
+    SetTextColor(dc, ColourRef(label.text, COLOR_BTNTEXT));
+    if (label.background.kind == Colour::Kind::Transparent) {
+        SetBkMode(dc, TRANSPARENT);
+    } else {
+        SetBkColor(dc, ColourRef(label.background, COLOR_BTNFACE));
+    }
+    return background;
+}
+
+void DrawPictureButton(const DRAWITEMSTRUCT& item, std::wstring_view caption, HFONT font,
+                       HICON icon, int dpi) {
+    const HDC dc = item.hDC;
+    RECT bounds = item.rcItem;
+    const bool pressed = (item.itemState & ODS_SELECTED) != 0;
+    DrawFrameControl(dc, &bounds, DFC_BUTTON, DFCS_BUTTONPUSH | (pressed ? DFCS_PUSHED : 0u));
+
+    // The icon and the caption beneath it form one block, centred in the button.
+    const int shift = pressed ? 1 : 0;
+    const int iconSize = ScaleToDpi(32, dpi);
+    const int gap = ScaleToDpi(1, dpi);
+    const SelectedObject selectedFont(dc, font);
+    const std::wstring text(caption);
+    const UINT prefix = (item.itemState & ODS_NOACCEL) ? DT_HIDEPREFIX : 0u;
+    // The caption may use the button's whole width: these buttons are narrow, and glyphs keep
+    // clear of the border by their own side bearings.
+    RECT textBounds{bounds.left, 0, bounds.right, 0};
+    DrawTextW(dc, text.c_str(), -1, &textBounds, DT_CENTER | DT_WORDBREAK | DT_CALCRECT | prefix);
+    const int textHeight = textBounds.bottom - textBounds.top;
+    const int top = std::max(
+        gap, static_cast<int>(bounds.bottom - bounds.top - iconSize - gap - textHeight) / 2);
+
+    DrawIconEx(dc, (bounds.right - bounds.left - iconSize) / 2 + shift, top + shift, icon, iconSize,
+               iconSize, 0, nullptr, DI_NORMAL);
+    textBounds = {bounds.left + shift, top + iconSize + gap + shift, bounds.right + shift,
+                  bounds.bottom + shift};
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, GetSysColor((item.itemState & ODS_DISABLED) ? COLOR_GRAYTEXT : COLOR_BTNTEXT));
+    DrawTextW(dc, text.c_str(), -1, &textBounds, DT_CENTER | DT_WORDBREAK | prefix);
+
+    if ((item.itemState & ODS_FOCUS) && !(item.itemState & ODS_NOFOCUSRECT)) {
+        RECT focus = bounds;
+        InflateRect(&focus, -ScaleToDpi(3, dpi), -ScaleToDpi(3, dpi));
+        DrawFocusRect(dc, &focus);
+    }
+}
+
+} // namespace penderlin::platform

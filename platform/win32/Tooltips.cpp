@@ -1,0 +1,45 @@
+#include "Tooltips.h"
+
+#include "Check.h"
+#include "ScaledResources.h"
+
+namespace penderlin::platform {
+
+void Tooltips::Add(HWND control, std::wstring_view text) {
+    tools_.push_back({control, std::wstring(text)});
+}
+
+void Tooltips::SetDpi(int dpi) {
+    if (tooltip_) {
+        SendMessageW(tooltip_.get(), TTM_SETMAXTIPWIDTH, 0, ScaleToDpi(400, dpi));
+    }
+}
+
+void Tooltips::BeforeDispatch(HWND window, const MSG& message, int dpi) {
+    if (created_ || message.message != WM_MOUSEMOVE ||
+        (message.hwnd != window && !IsChild(window, message.hwnd))) {
+        return;
+    }
+    created_ = true;
+    if (tools_.empty()) {
+        return;
+    }
+    tooltip_.reset(CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                                   WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
+                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window, nullptr,
+                                   GetModuleHandleW(nullptr), nullptr));
+    PENDERLIN_REQUIRE(tooltip_, "the tooltip window cannot be made");
+    SetDpi(dpi);
+    for (Tool& tool : tools_) {
+        TTTOOLINFOW info{};
+        info.cbSize = sizeof(info);
+        info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+        info.hwnd = window;
+        info.uId = reinterpret_cast<UINT_PTR>(tool.control);
+        info.lpszText = tool.text.data();
+        SendMessageW(tooltip_.get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
+    }
+    SendMessageW(tooltip_.get(), TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&message));
+}
+
+} // namespace penderlin::platform
