@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Driver.h"
+#include "platform/Layout.h"
 
 #include <gtest/gtest.h>
 
@@ -15,9 +16,7 @@ namespace penderlin::e2e {
 
 inline constexpr wchar_t kMainCaption[] = L"Oskavel";
 
-inline int Pixels(int twips, int dpi) {
-    return (twips * dpi + 720) / 1440;
-}
+using platform::TwipsToPixels;
 
 // A control as the window's design places it, in twips.
 struct ExpectedControl {
@@ -32,10 +31,10 @@ inline void ExpectControlsAt(HWND window, std::span<const ExpectedControl> contr
         const HWND control = ControlWithText(window, e.caption);
         ASSERT_NE(control, nullptr) << e.caption;
         const RECT r = RectInParent(control);
-        EXPECT_EQ(r.left, Pixels(e.left, dpi)) << e.caption;
-        EXPECT_EQ(r.top, Pixels(e.top, dpi)) << e.caption;
-        EXPECT_EQ(r.right - r.left, Pixels(e.width, dpi)) << e.caption;
-        EXPECT_EQ(r.bottom - r.top, Pixels(e.height, dpi)) << e.caption;
+        EXPECT_EQ(r.left, TwipsToPixels(e.left, dpi)) << e.caption;
+        EXPECT_EQ(r.top, TwipsToPixels(e.top, dpi)) << e.caption;
+        EXPECT_EQ(r.right - r.left, TwipsToPixels(e.width, dpi)) << e.caption;
+        EXPECT_EQ(r.bottom - r.top, TwipsToPixels(e.height, dpi)) << e.caption;
     }
 }
 
@@ -61,8 +60,8 @@ inline void ExpectClientSize(HWND window, int widthTwips, int heightTwips) {
     const int dpi = static_cast<int>(GetDpiForWindow(window));
     EXPECT_EQ(dpi, PrefixDpi());
     const SIZE client = ClientSize(window);
-    EXPECT_EQ(client.cx, Pixels(widthTwips, dpi));
-    EXPECT_EQ(client.cy, Pixels(heightTwips, dpi));
+    EXPECT_EQ(client.cx, TwipsToPixels(widthTwips, dpi));
+    EXPECT_EQ(client.cy, TwipsToPixels(heightTwips, dpi));
 }
 
 // Where the screen showed the window's picture and where its background, in points checked.
@@ -80,7 +79,7 @@ inline PictureCoverage ExpectPictureInPlace(HWND window, int pictureId, COLORREF
     EXPECT_GT(picture.width, 0) << "no picture " << pictureId;
     MovePointerAway(); // so that no tooltip covers the window
     BringToFront(window);
-    Sleep(300); // let it finish painting
+    EXPECT_TRUE(WaitUntilDrawn(window));
     const Image screen = ScreenOfClientArea(window);
     std::vector<RECT> controls;
     for (HWND child = GetWindow(window, GW_CHILD); child != nullptr;

@@ -1,6 +1,6 @@
 // Checks the built penderlin.exe itself: the protections Windows applies at load time, the DLLs
 // it imports, and the resources it must carry.
-#include <windows.h>
+#include "Driver.h"
 
 #include <gtest/gtest.h>
 
@@ -15,11 +15,7 @@
 
 namespace {
 
-std::wstring ProgramPath() {
-    std::wstring path(MAX_PATH, L'\0');
-    path.resize(GetModuleFileNameW(nullptr, path.data(), MAX_PATH));
-    return path.substr(0, path.find_last_of(L'\\') + 1) + L"penderlin.exe";
-}
+using penderlin::e2e::ProgramPath;
 
 std::string Upper(std::string text) {
     std::transform(text.begin(), text.end(), text.begin(), [](char c) {

@@ -1,4 +1,5 @@
 #include "Fixtures.h"
+#include "Version.h"
 #include "assets/ResourceIds.h"
 
 namespace penderlin::e2e {
@@ -25,9 +26,9 @@ TEST_F(MainWindow, HasTheDesignedSizePlaceControlsAndTabOrder) {
     const HWND credits = GetWindow(ControlWithText(main, L"Program Info"), GW_CHILD);
     const int dpi = static_cast<int>(GetDpiForWindow(main));
     const RECT r = RectInParent(credits);
-    EXPECT_EQ(r.left, Pixels(120, dpi));
-    EXPECT_EQ(r.top, Pixels(240, dpi));
-    EXPECT_EQ(r.right - r.left, Pixels(3255, dpi));
+    EXPECT_EQ(r.left, TwipsToPixels(120, dpi));
+    EXPECT_EQ(r.top, TwipsToPixels(240, dpi));
+    EXPECT_EQ(r.right - r.left, TwipsToPixels(3255, dpi));
     EXPECT_EQ(TextOf(credits).rfind(L"Created By:", 0), 0u);
 
     // Fixed single border, no maximize or minimize box, centred on the screen.
@@ -68,7 +69,7 @@ TEST_F(MainWindow, SpaceAtStartEnds) {
 TEST_F(MainWindow, EscDoesNothingAndAltDEndsFromAnywhere) {
     PressKey(VK_ESCAPE);
     PressKey(VK_TAB);
-    Sleep(300);
+    GiveTheProgramTime();
     EXPECT_FALSE(program->WaitForExit(0));
     EXPECT_EQ(TextOf(FocusIn(main)), L"Click here for Windows 2000/NT");
     PressKey('D', true);
@@ -98,7 +99,7 @@ TEST_F(MainWindow, AFamilyWindowBlocksTheMainWindowUntilItCloses) {
     ASSERT_FALSE(IntersectRect(&overlap, &doneRect, &familyRect));
     ClickAt(done);
     PressKey('D', true);
-    Sleep(300);
+    GiveTheProgramTime();
     EXPECT_FALSE(program->WaitForExit(0));
     EXPECT_TRUE(IsWindow(family));
 
@@ -134,9 +135,7 @@ TEST_F(MainWindow, AFamilyWindowOpensAfreshEachTime) {
 }
 
 TEST(ProgramFile, CarriesItsVersionInformation) {
-    std::wstring path(MAX_PATH, L'\0');
-    path.resize(GetModuleFileNameW(nullptr, path.data(), MAX_PATH));
-    path = path.substr(0, path.find_last_of(L'\\') + 1) + L"penderlin.exe";
+    const std::wstring path = ProgramPath();
 
     DWORD ignored = 0;
     std::vector<BYTE> info(GetFileVersionInfoSizeW(path.c_str(), &ignored));
@@ -146,10 +145,12 @@ TEST(ProgramFile, CarriesItsVersionInformation) {
     VS_FIXEDFILEINFO* fixed = nullptr;
     UINT size = 0;
     ASSERT_TRUE(VerQueryValueW(info.data(), L"\\", reinterpret_cast<void**>(&fixed), &size));
-    EXPECT_EQ(fixed->dwFileVersionMS, 0x00000001u);
-    EXPECT_EQ(fixed->dwFileVersionLS, 0x00000002u);
-    EXPECT_EQ(fixed->dwProductVersionMS, 0x00000001u);
-    EXPECT_EQ(fixed->dwProductVersionLS, 0x00000002u);
+    constexpr DWORD kMostSignificant = PENDERLIN_VERSION_MAJOR << 16 | PENDERLIN_VERSION_MINOR;
+    constexpr DWORD kLeastSignificant = PENDERLIN_VERSION_PATCH << 16 | PENDERLIN_VERSION_TWEAK;
+    EXPECT_EQ(fixed->dwFileVersionMS, kMostSignificant);
+    EXPECT_EQ(fixed->dwFileVersionLS, kLeastSignificant);
+    EXPECT_EQ(fixed->dwProductVersionMS, kMostSignificant);
+    EXPECT_EQ(fixed->dwProductVersionLS, kLeastSignificant);
 
     const auto text = [&](const wchar_t* name) {
         wchar_t* value = nullptr;
@@ -161,7 +162,8 @@ TEST(ProgramFile, CarriesItsVersionInformation) {
     EXPECT_EQ(text(L"Comments"), L"This Program can read and write to the Registry certain "
                                  L"Registration Key's and Names in Windows.");
     EXPECT_EQ(text(L"ProductName"), L"Penderlin");
-    EXPECT_EQ(text(L"FileVersion"), L"0.1.0.2");
+    EXPECT_EQ(text(L"FileVersion"), PENDERLIN_VERSION_WIDE_TEXT);
+    EXPECT_EQ(text(L"ProductVersion"), PENDERLIN_VERSION_WIDE_TEXT);
 }
 
 } // namespace

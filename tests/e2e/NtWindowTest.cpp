@@ -128,7 +128,7 @@ TEST_F(NtWindow, ReplaceUserAndCompanyWriteTheNtKeyOnly) {
 
 TEST_F(NtWindow, EscDoesNothingAndAltCCloses) {
     PressKey(VK_ESCAPE);
-    Sleep(300);
+    GiveTheProgramTime();
     EXPECT_TRUE(IsWindowVisible(window));
     PressKey('C', true);
     ExpectBackAtMain();

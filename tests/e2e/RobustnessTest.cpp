@@ -198,7 +198,7 @@ TEST_F(NtRefusedWrite, TheOtherKeysAreStillWrittenAndNothingIsReported) {
     EXPECT_EQ(ReadText(k98Key, L"ProductId"), L"new id");
     EXPECT_EQ(ReadText(kIeKey, L"ProductId"), L"old IE id");
     EXPECT_EQ(ReadText(kNtKey, L"ProductId"), L"new id");
-    Sleep(300);
+    GiveTheProgramTime();
     EXPECT_EQ(FindWindowW(L"#32770", L"Penderlin"), nullptr);
     EXPECT_TRUE(IsWindow(window));
     EXPECT_FALSE(program->WaitForExit(0));

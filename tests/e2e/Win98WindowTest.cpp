@@ -134,7 +134,7 @@ TEST_F(Win98Window, CancelAndAnEmptyOkLeaveTheRegistryUntouched) {
 
 TEST_F(Win98Window, EscDoesNothingAndAltCCloses) {
     PressKey(VK_ESCAPE);
-    Sleep(300);
+    GiveTheProgramTime();
     EXPECT_TRUE(IsWindowVisible(window));
     EXPECT_FALSE(IsWindowEnabled(main));
 
@@ -149,10 +149,11 @@ TEST_F(Win98Window, ResizingMovesNothingAndTheCloseBoxUnloads) {
     GetWindowRect(window, &frame);
     SetWindowPos(window, nullptr, 0, 0, frame.right - frame.left + 200,
                  frame.bottom - frame.top + 150, SWP_NOMOVE | SWP_NOZORDER);
-    Sleep(200);
+    GiveTheProgramTime();
     const RECT after = RectInParent(close);
     EXPECT_TRUE(EqualRect(&before, &after));
-    EXPECT_EQ(ClientSize(window).cx, Pixels(4845, static_cast<int>(GetDpiForWindow(window))) + 200);
+    EXPECT_EQ(ClientSize(window).cx,
+              TwipsToPixels(4845, static_cast<int>(GetDpiForWindow(window))) + 200);
 
     PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0);
     ExpectBackAtMain();

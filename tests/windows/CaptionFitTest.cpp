@@ -4,6 +4,7 @@
 #include "forms/NtWindow.h"
 #include "forms/Win98Window.h"
 #include "platform/win32/Form.h"
+#include "platform/win32/Win32Dialogs.h"
 
 #include <gtest/gtest.h>
 
@@ -54,9 +55,9 @@ protected:
 
 TEST_P(CaptionFit, EveryButtonAndLabelShowsItsWholeCaption) {
     const FormDescription& description = *GetParam();
-    const Form form(description);
-    const HWND window = FindWindowW(L"PenderlinForm", std::wstring(description.caption).c_str());
-    ASSERT_NE(window, nullptr);
+    Win32Dialogs dialogs;
+    const Form form(description, dialogs);
+    const HWND window = form.Window();
     const int dpi = static_cast<int>(GetDpiForWindow(window));
     const int border = 2 * GetSystemMetricsForDpi(SM_CXEDGE, static_cast<UINT>(dpi));
 

@@ -24,17 +24,17 @@ struct CountingDialogs : Dialogs {
     }
 };
 
-std::array<int, 6> LiveCounts() {
+std::array<int, 7> LiveCounts() {
     return {UniqueWindow::LiveCount(), UniqueFont::LiveCount(), UniqueBrush::LiveCount(),
-            UniqueBitmap::LiveCount(), UniqueIcon::LiveCount(), Registry::OpenKeyCount()};
+            UniqueBitmap::LiveCount(), UniqueIcon::LiveCount(), UniqueMemoryDc::LiveCount(),
+            Registry::OpenKeyCount()};
 }
 
 // Builds the window, queues a click on each of its buttons but "&Close" and then the close box,
 // and runs it modally until it has handled them all.
 void OpenClickEverythingAndClose(const FormDescription& description, Dialogs& dialogs) {
-    Form form(description, &dialogs);
-    const HWND window = FindWindowW(L"PenderlinForm", std::wstring(description.caption).c_str());
-    ASSERT_NE(window, nullptr);
+    Form form(description, dialogs);
+    const HWND window = form.Window();
     for (HWND child = GetWindow(window, GW_CHILD); child != nullptr;
          child = GetWindow(child, GW_HWNDNEXT)) {
         wchar_t className[16]{};

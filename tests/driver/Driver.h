@@ -4,6 +4,8 @@
 // reads their controls, types and clicks with SendInput, and reads the registry directly.
 #include <windows.h>
 
+#include <chrono>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -12,6 +14,18 @@ namespace penderlin::e2e {
 
 // How long any wait for the program may take before the test fails.
 constexpr DWORD kTimeoutMs = 10000;
+// How often a wait looks again, and how long the screen takes to show a change.
+constexpr auto kPollInterval = std::chrono::milliseconds(10);
+constexpr auto kFrame = std::chrono::milliseconds(50);
+
+// True when this process runs under Wine: what rewrites registration values refuses otherwise.
+bool RunningUnderWine();
+// A file in the folder of this program, and penderlin.exe there.
+std::wstring Beside(const wchar_t* name);
+std::wstring ProgramPath();
+
+// Looks until the condition holds or the time is up; returns the condition's last value.
+bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs = kTimeoutMs);
 
 // A running penderlin.exe, ended when this goes out of scope if it has not ended by itself.
 class Program {
@@ -45,6 +59,12 @@ HWND FocusIn(HWND window);
 HWND WaitForFocusIn(HWND window);
 
 void BringToFront(HWND window);
+// For checks that something does not happen: lets the program react to the input just sent.
+void GiveTheProgramTime();
+// Waits until the window's thread waits for messages again, having done what came before.
+bool WaitUntilIdle(HWND window);
+// Waits until what the screen shows of the window's client area stops changing.
+bool WaitUntilDrawn(HWND window);
 
 // An image as rows of COLORREFs, top row first.
 struct Image {
@@ -74,13 +94,15 @@ std::wstring TooltipWhenPointingAt(HWND control);
 // The message box or the input box (both titled "Penderlin"), waited for.
 struct Dialog {
     HWND window = nullptr;
+    HWND owner = nullptr;
     std::wstring text;   // a message box's message
     std::wstring prompt; // an input box's prompt
     HWND field = nullptr;
     bool IsInputBox() const { return field != nullptr; }
 };
 std::optional<Dialog> WaitForDialog();
-// Presses the dialog's OK (or Cancel) button and waits for it to go.
+// Presses the dialog's OK (or Cancel) button and waits for it to go and for the program to have
+// done what the button asked for.
 bool Dismiss(const Dialog& dialog, bool ok = true);
 
 // Registry contents, read and written without the program.

@@ -13,7 +13,9 @@ using namespace penderlin::e2e;
 
 // Saves the screen's pixels under the window's rectangle as a 24-bit bottom-up BMP.
 bool Save(HWND window, const std::wstring& path) {
-    Sleep(500); // let the window finish painting
+    if (!WaitUntilDrawn(window)) {
+        return false;
+    }
     RECT rect{};
     GetWindowRect(window, &rect);
     const Image image = ScreenPixels(rect);
@@ -61,6 +63,11 @@ int wmain(int argc, wchar_t** argv) {
     if (argc != 2) {
         std::fputs("usage: penderlin_screenshots FOLDER\n", stderr);
         return 2;
+    }
+    if (!RunningUnderWine()) {
+        std::fputs("Refusing to run: it rewrites registration values and runs only under Wine.\n",
+                   stderr);
+        return 1;
     }
     const std::wstring folder = std::wstring(argv[1]) + L"\\";
     WriteText(L"Software\\Microsoft\\Windows\\CurrentVersion", L"RegisteredOwner", L"Jane Doe");

@@ -1,5 +1,9 @@
 #include "Driver.h"
 
+#include "platform/win32/Gdi.h"
+#include "platform/win32/Handles.h"
+#include "platform/win32/InputBoxResource.h"
+
 #include <commctrl.h>
 
 #include <chrono>
@@ -7,29 +11,34 @@
 
 namespace penderlin::e2e {
 
-namespace {
+using platform::SelectedObject;
+using platform::UniqueBitmap;
+using platform::UniqueMemoryDc;
+using platform::WindowDc;
 
-// Polls until the condition holds or the timeout passes; returns the condition's last value.
-template <typename Condition> bool WaitFor(Condition condition, DWORD timeoutMs = kTimeoutMs) {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
-    while (!condition()) {
-        if (std::chrono::steady_clock::now() > deadline) {
-            return condition();
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-    return true;
+bool RunningUnderWine() {
+    const HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
+    return ntdll != nullptr && GetProcAddress(ntdll, "wine_get_version") != nullptr;
+}
+
+std::wstring Beside(const wchar_t* name) {
+    std::wstring path(MAX_PATH, L'\0');
+    path.resize(GetModuleFileNameW(nullptr, path.data(), MAX_PATH));
+    return path.substr(0, path.find_last_of(L'\\') + 1) + name;
 }
 
 std::wstring ProgramPath() {
-    std::wstring path(MAX_PATH, L'\0');
-    path.resize(GetModuleFileNameW(nullptr, path.data(), MAX_PATH));
-    return path.substr(0, path.find_last_of(L'\\') + 1) + L"penderlin.exe";
+    return Beside(L"penderlin.exe");
 }
+
+namespace {
+
+// How long input takes to reach the program's queue.
+constexpr auto kInputDelivery = std::chrono::milliseconds(30);
 
 void Send(std::vector<INPUT>& inputs) {
     SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
-    std::this_thread::sleep_for(std::chrono::milliseconds(30));
+    std::this_thread::sleep_for(kInputDelivery);
 }
 
 INPUT Key(WORD key, bool up) {
@@ -89,6 +98,17 @@ Program::~Program() {
 
 bool Program::WaitForExit(DWORD timeoutMs) const {
     return WaitForSingleObject(process_.hProcess, timeoutMs) == WAIT_OBJECT_0;
+}
+
+bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+    while (!condition()) {
+        if (std::chrono::steady_clock::now() > deadline) {
+            return condition();
+        }
+        std::this_thread::sleep_for(kPollInterval);
+    }
+    return true;
 }
 
 HWND WaitForWindow(const wchar_t* caption, const wchar_t* className) {
@@ -168,17 +188,14 @@ void BringToFront(HWND window) {
 Image ScreenPixels(const RECT& area) {
     const int width = area.right - area.left;
     const int height = area.bottom - area.top;
-    const HDC screen = GetDC(nullptr);
-    const HDC memory = CreateCompatibleDC(screen);
-    const HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
-    const HGDIOBJ previous = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
-    SelectObject(memory, previous);
-    Image image = ImageOf(memory, bitmap, width, height);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
-    return image;
+    const WindowDc screen(nullptr);
+    const UniqueMemoryDc memory(CreateCompatibleDC(screen.get()));
+    const UniqueBitmap bitmap(CreateCompatibleBitmap(screen.get(), width, height));
+    {
+        const SelectedObject selected(memory.get(), bitmap.get());
+        BitBlt(memory.get(), 0, 0, width, height, screen.get(), area.left, area.top, SRCCOPY);
+    }
+    return ImageOf(memory.get(), bitmap.get(), width, height);
 }
 
 Image ScreenOfClientArea(HWND window) {
@@ -191,16 +208,14 @@ Image ScreenOfClientArea(HWND window) {
 Image ProgramPicture(int resourceId) {
     const HMODULE program = LoadLibraryExW(
         ProgramPath().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
-    const auto bitmap = static_cast<HBITMAP>(
-        LoadImageW(program, MAKEINTRESOURCEW(resourceId), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    const UniqueBitmap bitmap(static_cast<HBITMAP>(LoadImageW(
+        program, MAKEINTRESOURCEW(resourceId), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
     Image image;
-    if (bitmap != nullptr) {
+    if (bitmap) {
         BITMAP size{};
-        GetObjectW(bitmap, sizeof(size), &size);
-        const HDC screen = GetDC(nullptr);
-        image = ImageOf(screen, bitmap, size.bmWidth, size.bmHeight);
-        ReleaseDC(nullptr, screen);
-        DeleteObject(bitmap);
+        GetObjectW(bitmap.get(), sizeof(size), &size);
+        const WindowDc screen(nullptr);
+        image = ImageOf(screen.get(), bitmap.get(), size.bmWidth, size.bmHeight);
     }
     FreeLibrary(program);
     return image;
@@ -302,10 +317,11 @@ std::optional<Dialog> WaitForDialog() {
     }
     Dialog dialog;
     dialog.window = window;
-    // The input box's field and prompt (IDs 202 and 201); a message box's text is 0xFFFF.
-    dialog.field = GetDlgItem(window, 202);
+    dialog.owner = GetWindow(window, GW_OWNER);
+    // A message box's text is the control 0xFFFF.
+    dialog.field = GetDlgItem(window, IDC_INPUT_TEXT);
     if (dialog.field != nullptr) {
-        dialog.prompt = TextOf(GetDlgItem(window, 201));
+        dialog.prompt = TextOf(GetDlgItem(window, IDC_INPUT_PROMPT));
     } else {
         dialog.text = TextOf(GetDlgItem(window, 0xFFFF));
     }
@@ -314,7 +330,33 @@ std::optional<Dialog> WaitForDialog() {
 
 bool Dismiss(const Dialog& dialog, bool ok) {
     PostMessageW(GetDlgItem(dialog.window, ok ? IDOK : IDCANCEL), BM_CLICK, 0, 0);
-    return WaitFor([&] { return !IsWindow(dialog.window); });
+    return WaitFor([&] { return !IsWindow(dialog.window); }) && WaitUntilIdle(dialog.owner);
+}
+
+void GiveTheProgramTime() {
+    // Several times what the program needs to react to a key or a click under load.
+    constexpr auto kReaction = std::chrono::milliseconds(300);
+    std::this_thread::sleep_for(kReaction);
+}
+
+bool WaitUntilIdle(HWND window) {
+    // A sent message is handled only once the program's thread waits for messages again.
+    return SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, kTimeoutMs, nullptr) != 0;
+}
+
+bool WaitUntilDrawn(HWND window) {
+    RECT client{};
+    GetClientRect(window, &client);
+    MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&client), 2);
+    // Drawn once two looks a frame apart find the same pixels.
+    Image before = ScreenPixels(client);
+    return WaitFor([&] {
+        std::this_thread::sleep_for(kFrame);
+        Image now = ScreenPixels(client);
+        const bool same = now.colours == before.colours;
+        before = std::move(now);
+        return same;
+    });
 }
 
 std::optional<RawValue> ReadRaw(const std::wstring& key, const std::wstring& name) {
