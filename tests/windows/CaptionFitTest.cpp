@@ -4,6 +4,7 @@
 #include "forms/NtWindow.h"
 #include "forms/Win98Window.h"
 #include "platform/win32/Form.h"
+#include "platform/win32/Gdi.h"
 #include "platform/win32/Win32Dialogs.h"
 
 #include <gtest/gtest.h>
@@ -30,17 +31,15 @@ Measured Measure(HWND control, int wrapWidth) {
     RECT client{};
     GetClientRect(control, &client);
     measured.client = {client.right, client.bottom};
-    const HDC dc = GetDC(control);
-    const HGDIOBJ previous =
-        SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
+    const WindowDc dc(control);
+    const SelectedObject font(dc.get(),
+                              reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
     RECT text{0, 0, wrapWidth, 0};
-    measured.textHeight =
-        DrawTextW(dc, measured.caption.c_str(), -1, &text, DT_CALCRECT | DT_WORDBREAK | DT_CENTER);
+    measured.textHeight = DrawTextW(dc.get(), measured.caption.c_str(), -1, &text,
+                                    DT_CALCRECT | DT_WORDBREAK | DT_CENTER);
     TEXTMETRICW metrics{};
-    GetTextMetricsW(dc, &metrics);
+    GetTextMetricsW(dc.get(), &metrics);
     measured.lineHeight = metrics.tmHeight;
-    SelectObject(dc, previous);
-    ReleaseDC(control, dc);
     return measured;
 }
 

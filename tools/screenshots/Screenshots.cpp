@@ -85,7 +85,13 @@ int wmain(int argc, wchar_t** argv) {
     PostMessageW(ControlWithText(win98, L"Replace User"), BM_CLICK, 0, 0);
     dialog = WaitForDialog();
     TypeText(L"Jane Doe");
-    saved = saved && dialog && Save(dialog->window, folder + L"input-box.bmp");
+    {
+        // A blinking caret would make the picture depend on the moment it is taken.
+        const UINT blink = GetCaretBlinkTime();
+        SetCaretBlinkTime(INFINITE);
+        saved = saved && dialog && Save(dialog->window, folder + L"input-box.bmp");
+        SetCaretBlinkTime(blink);
+    }
     Dismiss(*dialog, false);
     PressKey('C', true);
     WaitUntilGone(L"Windows 98/95 Version");
