@@ -4,6 +4,7 @@
 #include "Frame.h"
 #include "ModalLoop.h"
 #include "Painting.h"
+#include "Placement.h"
 #include "WindowClasses.h"
 #include "platform/Layout.h"
 #include "platform/StartupTimeline.h"
@@ -17,11 +18,14 @@ namespace penderlin::platform {
 
 namespace {
 
-// Control IDs start well above IDOK and IDCANCEL, which Enter and Esc arrive as.
-constexpr int kFirstControlId = 100;
-
 HINSTANCE Instance() {
     return GetModuleHandleW(nullptr);
+}
+
+RECT PixelRect(const TwipsRect& r, int dpi) {
+    const int left = TwipsToPixels(r.left, dpi);
+    const int top = TwipsToPixels(r.top, dpi);
+    return {left, top, left + TwipsToPixels(r.width, dpi), top + TwipsToPixels(r.height, dpi)};
 }
 
 } // namespace
@@ -64,37 +68,13 @@ Form::Form(const FormDescription& description, Dialogs& dialogs, HWND owner)
         SendMessageW(window_.get(), WM_SETICON, ICON_SMALL,
                      reinterpret_cast<LPARAM>(resources_->SmallIcon()));
     }
-    SizeAndPlace();
+    PlaceAtStart(window_.get(), owner, description, resources_->dpi());
     MarkStartupStep(StartupStep::ResourcesLoaded);
     CreateControls();
     MarkStartupStep(StartupStep::ControlsCreated);
 }
 
 Form::~Form() = default;
-
-void Form::SizeAndPlace() {
-    const HWND window = window_.get();
-    const auto dpi = static_cast<UINT>(resources_->dpi());
-    RECT frame{0, 0, TwipsToPixels(description_.clientWidth, resources_->dpi()),
-               TwipsToPixels(description_.clientHeight, resources_->dpi())};
-    AdjustWindowRectExForDpi(&frame, static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE)),
-                             FALSE, static_cast<DWORD>(GetWindowLongPtrW(window, GWL_EXSTYLE)),
-                             dpi);
-    const int width = frame.right - frame.left;
-    const int height = frame.bottom - frame.top;
-    if (description_.startPosition == StartPosition::CenterScreen) {
-        MONITORINFO monitor{};
-        monitor.cbSize = sizeof(monitor);
-        GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTOPRIMARY), &monitor);
-        const RECT& screen = monitor.rcMonitor;
-        SetWindowPos(window, nullptr, screen.left + (screen.right - screen.left - width) / 2,
-                     screen.top + (screen.bottom - screen.top - height) / 2, width, height,
-                     SWP_NOZORDER | SWP_NOACTIVATE);
-    } else {
-        SetWindowPos(window, nullptr, 0, 0, width, height,
-                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    }
-}
 
 void Form::CreateControls() {
     const auto all = description_.controls;
@@ -159,6 +139,43 @@ void Form::CreateControls() {
     }
 }
 
+// Everything that depends on the DPI, made again from the description and taken up by the
+// window and its controls before the old resources go.
+void Form::ChangeDpi(int dpi, const RECT& suggested) {
+    auto resources = std::make_unique<ScaledResources>(description_, dpi);
+    const HWND window = window_.get();
+    SetWindowPos(window, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    // Where the frame is not drawn at the new DPI after all (Wine keeps the system's), the
+    // client area still gets its size in twips.
+    RECT client{};
+    GetClientRect(window, &client);
+    const int extraWidth = TwipsToPixels(description_.clientWidth, dpi) - client.right;
+    const int extraHeight = TwipsToPixels(description_.clientHeight, dpi) - client.bottom;
+    if (extraWidth != 0 || extraHeight != 0) {
+        SetWindowPos(window, nullptr, 0, 0, suggested.right - suggested.left + extraWidth,
+                     suggested.bottom - suggested.top + extraHeight,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    for (const Control& control : controls_) {
+        const RECT r = PixelRect(control.description->rect, dpi);
+        SetWindowPos(control.window, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+        SetWindowFont(control.window, resources->FontOf(IndexOf(control)), FALSE);
+        if (control.description->kind == ControlKind::Frame) {
+            SetFrameDpi(control.window, dpi);
+        }
+    }
+    if (description_.iconResourceId != 0) {
+        SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(resources->BigIcon()));
+        SendMessageW(window, WM_SETICON, ICON_SMALL,
+                     reinterpret_cast<LPARAM>(resources->SmallIcon()));
+    }
+    tooltips_.SetDpi(dpi);
+    resources_ = std::move(resources);
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
 void Form::ShowModal() {
     const HWND window = window_.get();
     {
@@ -181,7 +198,9 @@ void Form::Unload() {
 }
 
 std::unique_ptr<FormInstance> Form::CreateInstance(const FormDescription& form) {
-    return std::make_unique<Form>(form, dialogs_);
+    // Windows' convention for a modal window: owned by its opener, so that it stays above it,
+    // shares its taskbar button and opens on its monitor.
+    return std::make_unique<Form>(form, dialogs_, window_.get());
 }
 
 void Form::EndProgram() {
@@ -282,8 +301,22 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         return 0;
     case WM_CLOSE:
-        Unload();
+        // A close request that reaches a window while its modal window is open (the taskbar's
+        // "Close window") changes nothing, and is not kept for later.
+        if (IsWindowEnabled(window)) {
+            Unload();
+        }
         return 0;
+    case WM_DPICHANGED:
+        // The new DPI is the message's: GetDpiForWindow may not have caught up.
+        ChangeDpi(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+        return 0;
+    case WM_GETDPISCALEDSIZE: {
+        // Keep the client area's size in twips, rather than scaling the frame.
+        *reinterpret_cast<SIZE*>(lParam) =
+            FrameSize(window, description_, static_cast<int>(wParam));
+        return TRUE;
+    }
     default:
         return DefWindowProcW(window, message, wParam, lParam);
     }

@@ -44,7 +44,7 @@ private:
     static LRESULT CALLBACK FormProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
-    void SizeAndPlace();
+    void ChangeDpi(int dpi, const RECT& suggested);
     void CreateControls();
     size_t IndexOf(const Control& control) const;
     const Control* FindControl(HWND window) const;

@@ -185,6 +185,66 @@ void BringToFront(HWND window) {
     WaitFor([&] { return GetForegroundWindow() == window; }, 2000);
 }
 
+namespace {
+
+// A block of memory in another process (or this one), for messages whose lParam points to data.
+class RemoteMemory {
+public:
+    RemoteMemory(HWND window, SIZE_T size) {
+        DWORD processId = 0;
+        GetWindowThreadProcessId(window, &processId);
+        process_ = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE,
+                               processId);
+        address_ = process_ != nullptr ? VirtualAllocEx(process_, nullptr, size,
+                                                        MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE)
+                                       : nullptr;
+    }
+    RemoteMemory(const RemoteMemory&) = delete;
+    RemoteMemory& operator=(const RemoteMemory&) = delete;
+    ~RemoteMemory() {
+        if (address_ != nullptr) {
+            VirtualFreeEx(process_, address_, 0, MEM_RELEASE);
+        }
+        if (process_ != nullptr) {
+            CloseHandle(process_);
+        }
+    }
+
+    LPARAM address() const { return reinterpret_cast<LPARAM>(address_); }
+    template <typename T> bool Write(const T& value) {
+        return WriteProcessMemory(process_, address_, &value, sizeof(value), nullptr) != 0;
+    }
+    template <typename T> bool Read(T& value) const {
+        return ReadProcessMemory(process_, address_, &value, sizeof(value), nullptr) != 0;
+    }
+
+private:
+    HANDLE process_ = nullptr;
+    void* address_ = nullptr;
+};
+
+} // namespace
+
+bool ChangeDpi(HWND window, int dpi) {
+    RemoteMemory memory(window, sizeof(RECT));
+    RECT suggested{};
+    GetWindowRect(window, &suggested);
+    SIZE size{0, 0};
+    DWORD_PTR answered = 0;
+    if (!memory.Write(size) ||
+        !SendMessageTimeoutW(window, WM_GETDPISCALEDSIZE, static_cast<WPARAM>(dpi),
+                             memory.address(), SMTO_NORMAL, kTimeoutMs, &answered) ||
+        answered == 0 || !memory.Read(size)) {
+        return false;
+    }
+    suggested.right = suggested.left + size.cx;
+    suggested.bottom = suggested.top + size.cy;
+    const auto dpiWord = static_cast<WORD>(dpi);
+    return memory.Write(suggested) &&
+           SendMessageTimeoutW(window, WM_DPICHANGED, MAKEWPARAM(dpiWord, dpiWord),
+                               memory.address(), SMTO_NORMAL, kTimeoutMs, nullptr) != 0;
+}
+
 Image ScreenPixels(const RECT& area) {
     const int width = area.right - area.left;
     const int height = area.bottom - area.top;

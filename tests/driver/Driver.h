@@ -59,6 +59,10 @@ HWND FocusIn(HWND window);
 HWND WaitForFocusIn(HWND window);
 
 void BringToFront(HWND window);
+// Does what Windows does when a window moves to a monitor of another scale, which Wine never
+// does: asks the window for its frame size at the new DPI (WM_GETDPISCALEDSIZE) and sends it
+// WM_DPICHANGED with the rectangle that size suggests, in the window's own process's memory.
+bool ChangeDpi(HWND window, int dpi);
 // For checks that something does not happen: lets the program react to the input just sent.
 void GiveTheProgramTime();
 // Waits until the window's thread waits for messages again, having done what came before.

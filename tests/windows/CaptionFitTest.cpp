@@ -7,6 +7,8 @@
 #include "platform/win32/Gdi.h"
 #include "platform/win32/Win32Dialogs.h"
 
+#include "CaptionFit.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -47,17 +49,9 @@ std::string Narrow(const std::wstring& text) {
     return std::string(text.begin(), text.end());
 }
 
-class CaptionFit : public testing::TestWithParam<const FormDescription*> {
-protected:
-    static void SetUpTestSuite() { Form::PrepareWindowing(); }
-};
+} // namespace
 
-TEST_P(CaptionFit, EveryButtonAndLabelShowsItsWholeCaption) {
-    const FormDescription& description = *GetParam();
-    Win32Dialogs dialogs;
-    const Form form(description, dialogs);
-    const HWND window = form.Window();
-    const int dpi = static_cast<int>(GetDpiForWindow(window));
+void ExpectCaptionsFit(HWND window, size_t controlCount, int dpi) {
     const int border = 2 * GetSystemMetricsForDpi(SM_CXEDGE, static_cast<UINT>(dpi));
 
     std::vector<HWND> controls;
@@ -68,7 +62,7 @@ TEST_P(CaptionFit, EveryButtonAndLabelShowsItsWholeCaption) {
             return TRUE;
         },
         reinterpret_cast<LPARAM>(&controls));
-    ASSERT_EQ(controls.size(), description.controls.size());
+    ASSERT_EQ(controls.size(), controlCount);
 
     for (const HWND control : controls) {
         wchar_t className[16]{};
@@ -94,6 +88,22 @@ TEST_P(CaptionFit, EveryButtonAndLabelShowsItsWholeCaption) {
             }
         }
     }
+}
+
+namespace {
+
+class CaptionFit : public testing::TestWithParam<const FormDescription*> {
+protected:
+    static void SetUpTestSuite() { Form::PrepareWindowing(); }
+};
+
+TEST_P(CaptionFit, EveryButtonAndLabelShowsItsWholeCaption) {
+    const FormDescription& description = *GetParam();
+    Win32Dialogs dialogs;
+    const Form form(description, dialogs);
+    const HWND window = form.Window();
+    ExpectCaptionsFit(window, description.controls.size(),
+                      static_cast<int>(GetDpiForWindow(window)));
 }
 
 INSTANTIATE_TEST_SUITE_P(Windows, CaptionFit,

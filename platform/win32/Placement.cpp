@@ -1,0 +1,62 @@
+#include "Placement.h"
+
+#include "platform/Layout.h"
+
+#include <algorithm>
+
+namespace penderlin::platform {
+
+namespace {
+
+MONITORINFO MonitorOf(HWND window) {
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof(monitor);
+    GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &monitor);
+    return monitor;
+}
+
+// Moves `rect` by whole steps so that it lies within `area` wherever it fits.
+void KeepWithin(RECT& rect, const RECT& area) {
+    const auto shift = [](LONG low, LONG high, LONG areaLow, LONG areaHigh) -> LONG {
+        if (high - low > areaHigh - areaLow) {
+            return areaLow - low; // too large: at least its top-left corner shows
+        }
+        return std::clamp(low, areaLow, areaHigh - (high - low)) - low;
+    };
+    OffsetRect(&rect, shift(rect.left, rect.right, area.left, area.right),
+               shift(rect.top, rect.bottom, area.top, area.bottom));
+}
+
+} // namespace
+
+SIZE FrameSize(HWND window, const FormDescription& form, int dpi) {
+    RECT frame{0, 0, TwipsToPixels(form.clientWidth, dpi), TwipsToPixels(form.clientHeight, dpi)};
+    AdjustWindowRectExForDpi(&frame, static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE)),
+                             FALSE, static_cast<DWORD>(GetWindowLongPtrW(window, GWL_EXSTYLE)),
+                             static_cast<UINT>(dpi));
+    return {frame.right - frame.left, frame.bottom - frame.top};
+}
+
+void PlaceAtStart(HWND window, HWND owner, const FormDescription& form, int dpi) {
+    const SIZE size = FrameSize(window, form, dpi);
+    RECT placed{};
+    GetWindowRect(window, &placed);
+    placed.right = placed.left + size.cx;
+    placed.bottom = placed.top + size.cy;
+    if (form.startPosition == StartPosition::CenterScreen) {
+        const RECT screen = MonitorOf(window).rcMonitor;
+        OffsetRect(&placed, screen.left + (screen.right - screen.left - size.cx) / 2 - placed.left,
+                   screen.top + (screen.bottom - screen.top - size.cy) / 2 - placed.top);
+    } else if (owner != nullptr) {
+        // The default position is on the primary monitor; keep its place relative to the
+        // monitor's corner, on the owner's monitor instead.
+        const RECT from = MonitorOf(window).rcWork;
+        const RECT to = MonitorOf(owner).rcWork;
+        OffsetRect(&placed, to.left - from.left, to.top - from.top);
+        KeepWithin(placed, to);
+    }
+    SetWindowPos(window, nullptr, placed.left, placed.top, size.cx, size.cy,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+} // namespace penderlin::platform

@@ -1,0 +1,160 @@
+// A window told that it now lies on a monitor of another scale lays itself out again from its
+// description: client area, every control's rectangle and font, captions that fit, and a
+// picture without seams; and nothing leaks however often that happens.
+#include "CaptionFit.h"
+#include "Driver.h"
+#include "forms/MainWindow.h"
+#include "forms/NtWindow.h"
+#include "forms/Win98Window.h"
+#include "platform/Layout.h"
+#include "platform/win32/Form.h"
+#include "platform/win32/Win32Dialogs.h"
+#include "platform/win32/WindowClasses.h"
+#include "registry/Registry.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <string>
+
+namespace penderlin::platform {
+namespace {
+
+int SystemDpi(HWND window) {
+    return static_cast<int>(GetDpiForWindow(window));
+}
+
+int OtherDpi(int dpi) {
+    return dpi == 96 ? 144 : 96;
+}
+
+// The font height a control of this description must have at this DPI.
+LONG ExpectedFontHeight(const ControlDescription& control, int dpi) {
+    if (!control.font.face.empty()) {
+        return -MulDiv(control.font.hundredthsOfPoint, dpi, 7200);
+    }
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof(metrics);
+    SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0,
+                               static_cast<UINT>(dpi));
+    return metrics.lfMessageFont.lfHeight;
+}
+
+// The control made from the description's control at this index, inside a frame or not.
+HWND ControlAt(HWND window, size_t index) {
+    std::pair<int, HWND> search{kFirstControlId + static_cast<int>(index), nullptr};
+    EnumChildWindows(
+        window,
+        [](HWND child, LPARAM context) -> BOOL {
+            auto& s = *reinterpret_cast<std::pair<int, HWND>*>(context);
+            if (GetDlgCtrlID(child) == s.first) {
+                s.second = child;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.second;
+}
+
+// The window is laid out as its description says at this DPI.
+void ExpectLaidOutAt(HWND window, const FormDescription& form, int dpi) {
+    RECT client{};
+    GetClientRect(window, &client);
+    EXPECT_NEAR(client.right, TwipsToPixels(form.clientWidth, dpi), 1) << "at " << dpi;
+    EXPECT_NEAR(client.bottom, TwipsToPixels(form.clientHeight, dpi), 1) << "at " << dpi;
+    for (size_t index = 0; index < form.controls.size(); ++index) {
+        const ControlDescription& description = form.controls[index];
+        const std::string name(description.name.begin(), description.name.end());
+        const HWND control = ControlAt(window, index);
+        ASSERT_NE(control, nullptr) << name;
+        RECT r{};
+        GetWindowRect(control, &r);
+        MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&r), 2);
+        const TwipsRect& t = description.rect;
+        EXPECT_NEAR(r.left, TwipsToPixels(t.left, dpi), 1) << name << " at " << dpi;
+        EXPECT_NEAR(r.top, TwipsToPixels(t.top, dpi), 1) << name << " at " << dpi;
+        EXPECT_NEAR(r.right - r.left, TwipsToPixels(t.width, dpi), 1) << name << " at " << dpi;
+        EXPECT_NEAR(r.bottom - r.top, TwipsToPixels(t.height, dpi), 1) << name << " at " << dpi;
+
+        LOGFONTW font{};
+        GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof(font),
+                   &font);
+        EXPECT_EQ(font.lfHeight, ExpectedFontHeight(description, dpi)) << name << " at " << dpi;
+    }
+    ExpectCaptionsFit(window, form.controls.size(), dpi);
+}
+
+class DpiChange : public testing::TestWithParam<const FormDescription*> {
+protected:
+    static void SetUpTestSuite() { Form::PrepareWindowing(); }
+    Win32Dialogs dialogs;
+};
+
+TEST_P(DpiChange, ToTheOtherDpiAndBackLaysTheWindowOutFromItsDescription) {
+    const FormDescription& form = *GetParam();
+    const Form window(form, dialogs);
+    const int start = SystemDpi(window.Window());
+    for (const int dpi : {OtherDpi(start), start}) {
+        ASSERT_TRUE(e2e::ChangeDpi(window.Window(), dpi));
+        ExpectLaidOutAt(window.Window(), form, dpi);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Windows, DpiChange,
+                         testing::Values(&forms::frmMain, &forms::win98, &forms::nt),
+                         [](const auto& param) {
+                             return std::string(param.param->name.begin(), param.param->name.end());
+                         });
+
+std::array<int, 8> LiveCounts() {
+    return {UniqueWindow::LiveCount(),    UniqueFont::LiveCount(), UniqueBrush::LiveCount(),
+            UniqueBitmap::LiveCount(),    UniqueIcon::LiveCount(), UniqueMemoryDc::LiveCount(),
+            UniqueImageList::LiveCount(), Registry::OpenKeyCount()};
+}
+
+TEST(DpiChanges, AThousandBackAndForthLeaveEveryHandleCountWhereItWas) {
+    Form::PrepareWindowing();
+    Win32Dialogs dialogs;
+    const Form window(forms::frmMain, dialogs);
+    const int start = SystemDpi(window.Window());
+    const auto before = LiveCounts();
+    for (int change = 0; change < 1000; ++change) {
+        ASSERT_TRUE(e2e::ChangeDpi(window.Window(), change % 2 == 0 ? OtherDpi(start) : start));
+    }
+    EXPECT_EQ(LiveCounts(), before);
+}
+
+// What the screen shows of the window's client area once it has painted what was invalid.
+e2e::Image Painted(HWND window, const RECT* invalid) {
+    InvalidateRect(window, invalid, TRUE);
+    RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    GdiFlush();
+    EXPECT_TRUE(e2e::WaitUntilDrawn(window));
+    return e2e::ScreenOfClientArea(window);
+}
+
+TEST(DpiChanges, APartialRepaintAt120DpiGivesThePixelsOfAFullOne) {
+    Form::PrepareWindowing();
+    Win32Dialogs dialogs;
+    for (const FormDescription* form : {&forms::frmMain, &forms::nt}) {
+        const Form window(*form, dialogs);
+        ShowWindow(window.Window(), SW_SHOWNORMAL);
+        e2e::MovePointerAway();
+        e2e::BringToFront(window.Window());
+        ASSERT_TRUE(e2e::ChangeDpi(window.Window(), 120));
+        const e2e::Image full = Painted(window.Window(), nullptr);
+        // A small rectangle at odd places, clear of the controls.
+        const RECT invalid{7, 3, 7 + 31, 3 + 13};
+        const e2e::Image partial = Painted(window.Window(), &invalid);
+        ASSERT_EQ(full.width, partial.width);
+        int different = 0;
+        for (size_t i = 0; i < full.colours.size(); ++i) {
+            different += full.colours[i] != partial.colours[i] ? 1 : 0;
+        }
+        EXPECT_EQ(different, 0) << std::string(form->name.begin(), form->name.end());
+    }
+}
+
+} // namespace
+} // namespace penderlin::platform
