@@ -5,9 +5,9 @@
 #include <string>
 #include <string_view>
 
-// The only place where the program touches the registry. Each operation opens one key, works on
-// one string value and closes the key again; nothing is kept between calls and no failure is
-// reported.
+// The only place where the program touches the registry, through its wide (UTF-16) functions.
+// Each operation opens one key, works on one string value and closes the key again; nothing is
+// kept between calls and no failure is reported.
 namespace penderlin::Registry {
 
 // A predefined root key, as the 32-bit handle value Windows gives it.
