@@ -91,11 +91,25 @@ void WriteStringValue(RootKey root, std::wstring_view keyPath, std::wstring_view
     const std::wstring path(keyPath);
     const std::wstring name(valueName);
     const std::wstring data(text);
-    const UniqueKey key([&](HKEY* place) {
-        RegCreateKeyExW(ToHandle(root), path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
-                        KEY_SET_VALUE, nullptr, place, nullptr);
+    {
+        const UniqueKey key([&](HKEY* place) {
+            RegCreateKeyExW(ToHandle(root), path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
+                            KEY_SET_VALUE, nullptr, place, nullptr);
+        });
+        SetString(key.get(), name, data);
+    }
+
+    // 32-bit programs on 64-bit Windows read their own copy of a redirected key. Where that copy
+    // holds the value, it gets the same text; a missing key or value stays missing. A key that
+    // both views share simply gets the same text twice.
+    const UniqueKey copy([&](HKEY* place) {
+        RegOpenKeyExW(ToHandle(root), path.c_str(), 0,
+                      KEY_WOW64_32KEY | KEY_QUERY_VALUE | KEY_SET_VALUE, place);
     });
-    SetString(key.get(), name, data);
+    if (RegQueryValueExW(copy.get(), name.c_str(), nullptr, nullptr, nullptr, nullptr) ==
+        ERROR_SUCCESS) {
+        SetString(copy.get(), name, data);
+    }
 }
 
 int OpenKeyCount() {

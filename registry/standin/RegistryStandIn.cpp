@@ -14,11 +14,17 @@ struct StandInKey;
 
 namespace {
 
-// Creating subkeys is writing too.
+// Creating subkeys is writing too; the flags choosing a view are no access rights.
 constexpr REGSAM kWriteAccess = KEY_SET_VALUE | 0x0004;
+constexpr REGSAM kViewFlags = 0x0100 | KEY_WOW64_32KEY;
 
 wchar_t FoldCase(wchar_t c) {
     return c >= L'a' && c <= L'z' ? static_cast<wchar_t>(c - L'a' + L'A') : c;
+}
+
+bool SameName(std::wstring_view a, std::wstring_view b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [](wchar_t x, wchar_t y) { return FoldCase(x) == FoldCase(y); });
 }
 
 // Windows compares key and value names without regard to case.
@@ -139,9 +145,13 @@ LONG OpenOrCreate(HKEY key, LPCWSTR subKey, REGSAM access, PHKEY result, bool cr
     if (!parent) {
         return ERROR_INVALID_HANDLE;
     }
-    const auto names = SplitPath(subKey);
+    auto names = SplitPath(subKey);
     if (!names) {
         return ERROR_BAD_PATHNAME;
+    }
+    if (key == HKEY_LOCAL_MACHINE && (access & KEY_WOW64_32KEY) != 0 && !names->empty() &&
+        SameName(names->front(), L"Software")) {
+        names->insert(names->begin() + 1, L"Wow6432Node");
     }
     std::shared_ptr<Node> node = parent->node;
     bool created = false;
@@ -155,7 +165,7 @@ LONG OpenOrCreate(HKEY key, LPCWSTR subKey, REGSAM access, PHKEY result, bool cr
     if (disposition != nullptr) {
         *disposition = created ? REG_CREATED_NEW_KEY : REG_OPENED_EXISTING_KEY;
     }
-    *result = NewHandle(OpenKey{std::move(node), access});
+    *result = NewHandle(OpenKey{std::move(node), access & ~kViewFlags});
     return ERROR_SUCCESS;
 }
 

@@ -10,6 +10,10 @@
 //
 // Text is wchar_t here as on Windows, but wchar_t has 4 bytes on this platform instead of 2:
 // code that counts string data in sizeof(wchar_t) behaves alike on both.
+//
+// The two views of a 64-bit system: a key opened or created from HKEY_LOCAL_MACHINE with
+// KEY_WOW64_32KEY whose path starts with "Software" is reached under "Software\Wow6432Node", as
+// Windows redirects it for 32-bit programs; any other key is shared by both views.
 
 #include <cstddef>
 #include <cstdint>
@@ -51,6 +55,7 @@ constexpr DWORD REG_QWORD = 11;
 
 constexpr REGSAM KEY_QUERY_VALUE = 0x0001;
 constexpr REGSAM KEY_SET_VALUE = 0x0002;
+constexpr REGSAM KEY_WOW64_32KEY = 0x0200;
 constexpr REGSAM KEY_ALL_ACCESS = 0xF003F;
 
 constexpr DWORD REG_OPTION_NON_VOLATILE = 0;

@@ -1,6 +1,7 @@
 // One contract for the registry module, run against Wine's real registry in the Windows build
 // and against the in-memory stand-in on the host. Where they disagree, the stand-in is wrong.
-// It only ever works inside a scratch key of its own, never on the registration values.
+// It only ever works inside a scratch key of its own and that key's 32-bit copy, never on the
+// registration values.
 #include "UnusualTexts.h"
 #include "registry/Registry.h"
 #include "registry/RegistryApi.h"
@@ -22,6 +23,8 @@ using penderlin::Registry::WriteStringValue;
 
 constexpr auto kRoot = RootKey::LocalMachine;
 constexpr wchar_t kScratch[] = L"Software\\PenderlinRegistryContractTest";
+// Where 64-bit Windows keeps the scratch key's copy for 32-bit programs.
+constexpr wchar_t kScratch32[] = L"Software\\Wow6432Node\\PenderlinRegistryContractTest";
 const std::wstring kKey = L"Software\\PenderlinRegistryContractTest\\Values";
 
 // A value's type and raw bytes.
@@ -36,14 +39,20 @@ std::string Bytes(std::wstring_view text) {
 
 class RegistryContract : public testing::Test {
 protected:
-    void SetUp() override { RegDeleteTreeW(HKEY_LOCAL_MACHINE, kScratch); }
-    void TearDown() override { RegDeleteTreeW(HKEY_LOCAL_MACHINE, kScratch); }
+    void SetUp() override { TearDown(); }
+    void TearDown() override {
+        RegDeleteTreeW(HKEY_LOCAL_MACHINE, kScratch);
+        RegDeleteTreeW(HKEY_LOCAL_MACHINE, kScratch32);
+    }
 
-    // Stores raw bytes as another program would, bypassing the module.
-    static void StoreRaw(const std::wstring& name, DWORD type, const std::string& bytes) {
+    // Stores raw bytes under a key as another program would, bypassing the module; view 0 is
+    // the native view, KEY_WOW64_32KEY the 32-bit one.
+    static void StoreRaw(const std::wstring& name, DWORD type, const std::string& bytes,
+                         REGSAM view = 0, const std::wstring& path = kKey) {
         HKEY key = nullptr;
-        ASSERT_EQ(RegCreateKeyExW(HKEY_LOCAL_MACHINE, kKey.c_str(), 0, nullptr,
-                                  REG_OPTION_NON_VOLATILE, KEY_SET_VALUE, nullptr, &key, nullptr),
+        ASSERT_EQ(RegCreateKeyExW(HKEY_LOCAL_MACHINE, path.c_str(), 0, nullptr,
+                                  REG_OPTION_NON_VOLATILE, KEY_SET_VALUE | view, nullptr, &key,
+                                  nullptr),
                   ERROR_SUCCESS);
         ASSERT_EQ(RegSetValueExW(key, name.c_str(), 0, type,
                                  reinterpret_cast<const BYTE*>(bytes.data()),
@@ -52,11 +61,12 @@ protected:
         RegCloseKey(key);
     }
 
-    // The type and raw bytes stored under the scratch key, read without the module; nothing
-    // when the key or the value is missing.
-    static std::optional<Raw> LoadRaw(const std::wstring& name) {
+    // The type and raw bytes stored under a key, read without the module; nothing when the key
+    // or the value is missing.
+    static std::optional<Raw> LoadRaw(const std::wstring& name, REGSAM view = 0,
+                                      const std::wstring& path = kKey) {
         HKEY key = nullptr;
-        if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, kKey.c_str(), 0, KEY_QUERY_VALUE, &key) !=
+        if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_QUERY_VALUE | view, &key) !=
             ERROR_SUCCESS) {
             return std::nullopt;
         }
@@ -71,6 +81,16 @@ protected:
         RegCloseKey(key);
         bytes.resize(size);
         return result == ERROR_SUCCESS ? std::optional(Raw{type, bytes}) : std::nullopt;
+    }
+
+    static bool KeyExists(const std::wstring& path, REGSAM view) {
+        HKEY key = nullptr;
+        if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_QUERY_VALUE | view, &key) !=
+            ERROR_SUCCESS) {
+            return false;
+        }
+        RegCloseKey(key);
+        return true;
     }
 };
 
@@ -153,6 +173,37 @@ TEST_F(RegistryContract, TextsOfAnyScriptAndLengthRoundTripUnconverted) {
     }
     WriteStringValue(kRoot, kKey, L"Long", text);
     EXPECT_EQ(ReadStringValue(kRoot, kKey, L"Long"), text);
+}
+
+TEST_F(RegistryContract, AnExisting32BitCopyGetsTheSameTextAndReadsIgnoreIt) {
+    StoreRaw(L"Owner", REG_SZ, Bytes(L"32-bit owner\0"sv), KEY_WOW64_32KEY);
+    StoreRaw(L"Number", REG_DWORD, "\x01\0\0\0"s, KEY_WOW64_32KEY);
+    // The two views hold separate values.
+    EXPECT_EQ(LoadRaw(L"Owner"), std::nullopt);
+
+    WriteStringValue(kRoot, kKey, L"Owner", kUnusualTexts[0]);
+    EXPECT_EQ(LoadRaw(L"Owner"), (Raw{REG_SZ, Bytes(kUnusualTexts[0] + L'\0')}));
+    EXPECT_EQ(LoadRaw(L"Owner", KEY_WOW64_32KEY), LoadRaw(L"Owner"));
+
+    // Whatever the path's spelling, and whatever the copy's type.
+    WriteStringValue(kRoot, L"SOFTWARE\\penderlinRegistryContractTest\\values\\", L"NUMBER", L"7");
+    EXPECT_EQ(LoadRaw(L"Number", KEY_WOW64_32KEY), (Raw{REG_SZ, Bytes(L"7\0"sv)}));
+
+    StoreRaw(L"Owner", REG_SZ, Bytes(L"changed by a 32-bit program\0"sv), KEY_WOW64_32KEY);
+    EXPECT_EQ(ReadStringValue(kRoot, kKey, L"Owner"), kUnusualTexts[0]);
+}
+
+TEST_F(RegistryContract, NothingIsCreatedInThe32BitView) {
+    StoreRaw(L"Owner", REG_SZ, Bytes(L"32-bit owner\0"sv), KEY_WOW64_32KEY);
+
+    WriteStringValue(kRoot, kKey, L"Company", L"Oskavel");
+    WriteStringValue(kRoot, kKey + L"\\Deeper", L"Owner", L"Jane");
+
+    EXPECT_EQ(ReadStringValue(kRoot, kKey, L"Company"), L"Oskavel");
+    EXPECT_EQ(ReadStringValue(kRoot, kKey + L"\\Deeper", L"Owner"), L"Jane");
+    EXPECT_EQ(LoadRaw(L"Company", KEY_WOW64_32KEY), std::nullopt);
+    EXPECT_FALSE(KeyExists(kKey + L"\\Deeper", KEY_WOW64_32KEY));
+    EXPECT_EQ(LoadRaw(L"Owner", KEY_WOW64_32KEY), (Raw{REG_SZ, Bytes(L"32-bit owner\0"sv)}));
 }
 
 } // namespace
