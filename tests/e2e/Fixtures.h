@@ -187,6 +187,13 @@ protected:
         return dialog.value_or(Dialog{});
     }
 
+    // Waits until the program has finished the click it is handling: an input box is gone before
+    // the click's writes start, and the program answers a sent message only from a message loop,
+    // once the click's handler has returned.
+    void WaitForClickToFinish() const {
+        SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, kTimeoutMs, nullptr);
+    }
+
     // The family window has gone and the main window takes input again.
     void ExpectBackAtMain() const {
         EXPECT_TRUE(WaitUntilGone(caption_));

@@ -75,6 +75,7 @@ TEST_F(NtWindow, EnterAtStartReplacesTheProductIdUnderAllThreeKeys) {
     EXPECT_EQ(input->prompt, L"Windows Product ID:");
     TypeText(L"76487-OEM-0011903-00102");
     ASSERT_TRUE(Dismiss(*input));
+    WaitForClickToFinish();
 
     for (const auto& key : {k98Key, kIeKey, kNtKey}) {
         EXPECT_EQ(ReadText(key, L"ProductId"), L"76487-OEM-0011903-00102") << key.c_str();
@@ -119,6 +120,7 @@ TEST_F(NtWindow, ReplaceUserAndCompanyWriteTheNtKeyOnly) {
     EXPECT_EQ(input.prompt, L"Windows Company:");
     TypeText(L"New Company");
     Dismiss(input);
+    WaitForClickToFinish();
 
     EXPECT_EQ(ReadText(kNtKey, L"RegisteredOwner"), L"New Owner");
     EXPECT_EQ(ReadText(kNtKey, L"RegisteredOrganization"), L"New Company");

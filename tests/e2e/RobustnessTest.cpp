@@ -115,6 +115,7 @@ protected:
         fill(input.field);
         const std::wstring held = TextOf(input.field);
         EXPECT_TRUE(Dismiss(input));
+        WaitForClickToFinish();
         return held;
     }
 
@@ -194,6 +195,7 @@ TEST_F(NtRefusedWrite, TheOtherKeysAreStillWrittenAndNothingIsReported) {
     const Dialog input = Open(L"Replace Product ID");
     TypeText(L"new id");
     ASSERT_TRUE(Dismiss(input));
+    WaitForClickToFinish();
 
     EXPECT_EQ(ReadText(k98Key, L"ProductId"), L"new id");
     EXPECT_EQ(ReadText(kIeKey, L"ProductId"), L"old IE id");

@@ -98,6 +98,7 @@ TEST_F(Win98Window, ReplaceStoresExactlyWhatWasTyped) {
     TypeText(L"Zo\u00eb \u738b");
     EXPECT_EQ(TextOf(input.field), L"Zo\u00eb \u738b");
     ASSERT_TRUE(Dismiss(input));
+    WaitForClickToFinish();
     EXPECT_EQ(ReadText(kKey, L"RegisteredOwner"), L"Zo\u00eb \u738b");
     EXPECT_EQ(ReadRaw(kKey, L"RegisteredOwner")->type, static_cast<DWORD>(REG_SZ));
 
@@ -109,6 +110,7 @@ TEST_F(Win98Window, ReplaceStoresExactlyWhatWasTyped) {
     EXPECT_EQ(key.prompt, L"Windows Product Key:");
     TypeText(L"  ABCDE-12345  ");
     Dismiss(key);
+    WaitForClickToFinish();
     EXPECT_EQ(ReadText(kKey, L"ProductKey"), L"  ABCDE-12345  ");
 }
 
