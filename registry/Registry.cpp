@@ -1,7 +1,7 @@
 #include "Registry.h"
 
-#include "AnsiText.h"
 #include "RegistryApi.h"
+#include "platform/UniqueHandle.h"
 
 #include <cstdint>
 
@@ -9,35 +9,12 @@ namespace penderlin::Registry {
 
 namespace {
 
-int openKeys = 0;
+void CloseKey(HKEY key) {
+    RegCloseKey(key);
+}
 
-// Owns one open registry key and closes it when the operation returns, whatever the path out.
-class UniqueKey {
-public:
-    UniqueKey() = default;
-    UniqueKey(const UniqueKey&) = delete;
-    UniqueKey& operator=(const UniqueKey&) = delete;
-    ~UniqueKey() {
-        if (key_ != nullptr) {
-            RegCloseKey(key_);
-            --openKeys;
-        }
-    }
-
-    HKEY get() const { return key_; }
-
-    // Opens or creates the key through `open`, which writes the new handle to the place given;
-    // that place holds NULL beforehand and keeps it when the key cannot be had.
-    template <typename OpenFunction> void Open(OpenFunction open, HKEY root, const char* path) {
-        open(root, path, &key_);
-        if (key_ != nullptr) {
-            ++openKeys;
-        }
-    }
-
-private:
-    HKEY key_ = nullptr;
-};
+// Closes the key when the operation returns, whatever the path out.
+using UniqueKey = platform::UniqueHandle<HKEY, CloseKey>;
 
 // Predefined keys are sign-extended 32-bit values, as Windows' own HKEY_* macros make them.
 HKEY ToHandle(RootKey root) {
@@ -45,36 +22,43 @@ HKEY ToHandle(RootKey root) {
     return reinterpret_cast<HKEY>(static_cast<std::intptr_t>(value));
 }
 
+// REG_SZ data carry their terminating NUL, and the length is in bytes.
+void SetString(HKEY key, const std::wstring& name, const std::wstring& text) {
+    RegSetValueExW(key, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
+                   static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
+}
+
 } // namespace
 
 std::optional<std::wstring> ReadStringValue(RootKey root, std::wstring_view keyPath,
                                             std::wstring_view valueName) {
-    const std::string path = ToAnsi(keyPath);
-    const std::string name = ToAnsi(valueName);
+    const std::wstring path(keyPath);
+    const std::wstring name(valueName);
 
     // A key that cannot be opened leaves the handle NULL, and the queries below then fail.
     UniqueKey key;
-    key.Open(RegOpenKeyA, ToHandle(root), path.c_str());
+    RegOpenKeyExW(ToHandle(root), path.c_str(), 0, KEY_QUERY_VALUE, key.put());
 
     DWORD type = 0;
     DWORD size = 0;
-    RegQueryValueExA(key.get(), name.c_str(), nullptr, &type, nullptr, &size);
+    RegQueryValueExW(key.get(), name.c_str(), nullptr, &type, nullptr, &size);
     if (type != REG_SZ) {
         return std::nullopt;
     }
 
-    std::string data(size, ' ');
+    // Room for every byte of the size, which other tools may have made odd.
+    std::wstring text((size + sizeof(wchar_t) - 1) / sizeof(wchar_t), L' ');
     DWORD ignoredType = 0;
     DWORD received = size;
-    if (RegQueryValueExA(key.get(), name.c_str(), nullptr, &ignoredType,
-                         reinterpret_cast<BYTE*>(data.data()), &received) != ERROR_SUCCESS) {
+    if (RegQueryValueExW(key.get(), name.c_str(), nullptr, &ignoredType,
+                         reinterpret_cast<BYTE*>(text.data()), &received) != ERROR_SUCCESS) {
         return std::nullopt;
     }
-    // The value may have shrunk since the first query: keep only the bytes really returned.
-    data.resize(received);
+    // The value may have shrunk since the first query: keep only the bytes really returned, and
+    // of them only whole characters.
+    text.resize(received / sizeof(wchar_t));
 
     // REG_SZ data written by other tools may lack the NUL, or hold one in the middle.
-    std::wstring text = FromAnsi(data);
     if (const auto nul = text.find(L'\0'); nul != std::wstring::npos) {
         text.resize(nul);
     }
@@ -83,20 +67,30 @@ std::optional<std::wstring> ReadStringValue(RootKey root, std::wstring_view keyP
 
 void WriteStringValue(RootKey root, std::wstring_view keyPath, std::wstring_view valueName,
                       std::wstring_view text) {
-    const std::string path = ToAnsi(keyPath);
-    const std::string name = ToAnsi(valueName);
-    const std::string data = ToAnsi(text);
+    const std::wstring path(keyPath);
+    const std::wstring name(valueName);
+    const std::wstring data(text);
+    {
+        UniqueKey key;
+        RegCreateKeyExW(ToHandle(root), path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
+                        KEY_SET_VALUE, nullptr, key.put(), nullptr);
+        SetString(key.get(), name, data);
+    }
 
-    UniqueKey key;
-    key.Open(RegCreateKeyA, ToHandle(root), path.c_str());
-    // REG_SZ data carry their terminating NUL; the length is in bytes, so a multi-byte code
-    // page cannot cut the text short.
-    RegSetValueExA(key.get(), name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(data.c_str()),
-                   static_cast<DWORD>(data.size() + 1));
+    // 32-bit programs on 64-bit Windows read their own copy of a redirected key. Where that copy
+    // holds the value, it gets the same text; a missing key or value stays missing. A key that
+    // both views share simply gets the same text twice.
+    UniqueKey copy;
+    RegOpenKeyExW(ToHandle(root), path.c_str(), 0,
+                  KEY_WOW64_32KEY | KEY_QUERY_VALUE | KEY_SET_VALUE, copy.put());
+    if (RegQueryValueExW(copy.get(), name.c_str(), nullptr, nullptr, nullptr, nullptr) ==
+        ERROR_SUCCESS) {
+        SetString(copy.get(), name, data);
+    }
 }
 
 int OpenKeyCount() {
-    return openKeys;
+    return UniqueKey::LiveCount();
 }
 
 } // namespace penderlin::Registry

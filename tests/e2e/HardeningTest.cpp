@@ -105,6 +105,25 @@ TEST_F(ProgramImage, ImportsOnlyWindowsOwnDllsAndLoadsThemFromSystem32) {
     EXPECT_TRUE(setsDllDirectories);
 }
 
+// Registry text goes through the W functions only: an A function would pass it through the ANSI
+// code page, which may lack its characters.
+TEST_F(ProgramImage, ReachesTheRegistryThroughItsWideFunctionsOnly) {
+    std::set<std::string> registryFunctions;
+    for (const auto& [dll, functions] : Imports()) {
+        if (dll == "ADVAPI32.DLL") {
+            registryFunctions = functions;
+        }
+    }
+    for (const char* ansi : {"RegOpenKeyA", "RegOpenKeyExA", "RegQueryValueExA", "RegCreateKeyA",
+                             "RegCreateKeyExA", "RegSetValueExA"}) {
+        EXPECT_FALSE(registryFunctions.count(ansi)) << ansi;
+    }
+    for (const char* wide : {"RegOpenKeyExW", "RegQueryValueExW", "RegCreateKeyExW",
+                             "RegSetValueExW", "RegCloseKey"}) {
+        EXPECT_TRUE(registryFunctions.count(wide)) << wide;
+    }
+}
+
 TEST_F(ProgramImage, CarriesItsManifest) {
     const HMODULE module = LoadLibraryExW(
         ProgramPath().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);

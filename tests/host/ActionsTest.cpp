@@ -28,9 +28,11 @@ TEST_F(ActionsTest, CheckShowsTheTextAloneOrAnEmptyMessage) {
     CheckAction(host, RegistrationField::CdKey, kKey); // missing value
 
     HKEY key = nullptr;
-    RegCreateKeyA(HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Windows\\CurrentVersion", &key);
-    const BYTE expand[] = "%SystemRoot%";
-    RegSetValueExA(key, "ProductId", 0, REG_EXPAND_SZ, expand, sizeof expand);
+    RegCreateKeyExW(HKEY_LOCAL_MACHINE, L"Software\\Microsoft\\Windows\\CurrentVersion", 0, nullptr,
+                    REG_OPTION_NON_VOLATILE, KEY_SET_VALUE, nullptr, &key, nullptr);
+    const wchar_t expand[] = L"%SystemRoot%";
+    RegSetValueExW(key, L"ProductId", 0, REG_EXPAND_SZ, reinterpret_cast<const BYTE*>(expand),
+                   sizeof expand);
     RegCloseKey(key);
     CheckAction(host, RegistrationField::ProductId, kKey);
 
@@ -67,7 +69,7 @@ TEST_F(ActionsTest, ReplaceWritesTheTextAsTypedToEveryKeyInOrderAndShowsNothing)
 }
 
 TEST_F(ActionsTest, ARefusedWriteDoesNotStopTheOthers) {
-    registry_standin::SetAccess("Software\\B", registry_standin::Access::ReadOnly);
+    registry_standin::SetAccess(L"Software\\B", registry_standin::Access::ReadOnly);
     host.answers = {L"12345"};
     ReplaceAction(host, L"p", RegistrationField::ProductId,
                   {L"Software\\A", L"Software\\B", L"Software\\C"});

@@ -1,89 +1,134 @@
 // One contract for the registry module, run against Wine's real registry in the Windows build
 // and against the in-memory stand-in on the host. Where they disagree, the stand-in is wrong.
-// It only ever works inside a scratch key of its own, never on the registration values.
+// It only ever works inside a scratch key of its own and that key's 32-bit copy, never on the
+// registration values.
+#include "UnusualTexts.h"
 #include "registry/Registry.h"
 #include "registry/RegistryApi.h"
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <optional>
 #include <string>
+#include <string_view>
+#include <utility>
 
 namespace {
 
+using namespace std::literals;
 using penderlin::Registry::ReadStringValue;
 using penderlin::Registry::RootKey;
 using penderlin::Registry::WriteStringValue;
 
 constexpr auto kRoot = RootKey::LocalMachine;
-constexpr char kScratch[] = "Software\\PenderlinRegistryContractTest";
+constexpr wchar_t kScratch[] = L"Software\\PenderlinRegistryContractTest";
+// Where 64-bit Windows keeps the scratch key's copy for 32-bit programs.
+constexpr wchar_t kScratch32[] = L"Software\\Wow6432Node\\PenderlinRegistryContractTest";
 const std::wstring kKey = L"Software\\PenderlinRegistryContractTest\\Values";
+
+// A value's type and raw bytes.
+using Raw = std::pair<DWORD, std::string>;
+
+// The bytes that hold these characters in REG_SZ data.
+std::string Bytes(std::wstring_view text) {
+    std::string bytes(text.size() * sizeof(wchar_t), '\0');
+    std::memcpy(bytes.data(), text.data(), bytes.size());
+    return bytes;
+}
 
 class RegistryContract : public testing::Test {
 protected:
-    void SetUp() override { RegDeleteTreeA(HKEY_LOCAL_MACHINE, kScratch); }
-    void TearDown() override { RegDeleteTreeA(HKEY_LOCAL_MACHINE, kScratch); }
+    void SetUp() override { TearDown(); }
+    void TearDown() override {
+        RegDeleteTreeW(HKEY_LOCAL_MACHINE, kScratch);
+        RegDeleteTreeW(HKEY_LOCAL_MACHINE, kScratch32);
+    }
 
-    // Stores raw bytes as another program would, bypassing the module.
-    static void StoreRaw(const std::string& name, DWORD type, const std::string& bytes) {
+    // Stores raw bytes under a key as another program would, bypassing the module; view 0 is
+    // the native view, KEY_WOW64_32KEY the 32-bit one.
+    static void StoreRaw(const std::wstring& name, DWORD type, const std::string& bytes,
+                         REGSAM view = 0, const std::wstring& path = kKey) {
         HKEY key = nullptr;
-        ASSERT_EQ(RegCreateKeyA(HKEY_LOCAL_MACHINE,
-                                "Software\\PenderlinRegistryContractTest\\Values", &key),
+        ASSERT_EQ(RegCreateKeyExW(HKEY_LOCAL_MACHINE, path.c_str(), 0, nullptr,
+                                  REG_OPTION_NON_VOLATILE, KEY_SET_VALUE | view, nullptr, &key,
+                                  nullptr),
                   ERROR_SUCCESS);
-        // Copy to a buffer with a non-NUL byte after the data, so nothing past it can be read.
-        std::string buffer = bytes + "X";
-        ASSERT_EQ(RegSetValueExA(key, name.c_str(), 0, type,
-                                 reinterpret_cast<const BYTE*>(buffer.data()),
+        ASSERT_EQ(RegSetValueExW(key, name.c_str(), 0, type,
+                                 reinterpret_cast<const BYTE*>(bytes.data()),
                                  static_cast<DWORD>(bytes.size())),
                   ERROR_SUCCESS);
         RegCloseKey(key);
     }
 
-    // The type and raw bytes stored under the scratch key, read without the module.
-    static std::pair<DWORD, std::string> LoadRaw(const std::string& name) {
+    // The type and raw bytes stored under a key, read without the module; nothing when the key
+    // or the value is missing.
+    static std::optional<Raw> LoadRaw(const std::wstring& name, REGSAM view = 0,
+                                      const std::wstring& path = kKey) {
         HKEY key = nullptr;
-        RegOpenKeyA(HKEY_LOCAL_MACHINE, "Software\\PenderlinRegistryContractTest\\Values", &key);
+        if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_QUERY_VALUE | view, &key) !=
+            ERROR_SUCCESS) {
+            return std::nullopt;
+        }
         DWORD type = 0;
         DWORD size = 0;
-        RegQueryValueExA(key, name.c_str(), nullptr, &type, nullptr, &size);
+        LONG result = RegQueryValueExW(key, name.c_str(), nullptr, &type, nullptr, &size);
         std::string bytes(size, '\0');
-        RegQueryValueExA(key, name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(bytes.data()),
-                         &size);
+        if (result == ERROR_SUCCESS) {
+            result = RegQueryValueExW(key, name.c_str(), nullptr, &type,
+                                      reinterpret_cast<BYTE*>(bytes.data()), &size);
+        }
         RegCloseKey(key);
         bytes.resize(size);
-        return {type, bytes};
+        return result == ERROR_SUCCESS ? std::optional(Raw{type, bytes}) : std::nullopt;
+    }
+
+    static bool KeyExists(const std::wstring& path, REGSAM view) {
+        HKEY key = nullptr;
+        if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_QUERY_VALUE | view, &key) !=
+            ERROR_SUCCESS) {
+            return false;
+        }
+        RegCloseKey(key);
+        return true;
     }
 };
 
 TEST_F(RegistryContract, WrittenTextReadsBackExactlyAndIsStoredWithItsNul) {
     WriteStringValue(kRoot, kKey, L"Owner", L"  Jane Q. Public  ");
     EXPECT_EQ(ReadStringValue(kRoot, kKey, L"Owner"), L"  Jane Q. Public  ");
-    EXPECT_EQ(LoadRaw("Owner"),
-              (std::pair<DWORD, std::string>{REG_SZ, std::string("  Jane Q. Public  \0", 19)}));
+    EXPECT_EQ(LoadRaw(L"Owner"), (Raw{REG_SZ, Bytes(L"  Jane Q. Public  \0"sv)}));
 
     WriteStringValue(kRoot, kKey, L"Owner", L"x");
     EXPECT_EQ(ReadStringValue(kRoot, kKey, L"Owner"), L"x");
 }
 
-TEST_F(RegistryContract, ReadCutsTheDataAtTheFirstNul) {
-    StoreRaw("WithNul", REG_SZ, std::string("abc\0", 4));
-    StoreRaw("WithoutNul", REG_SZ, "abc");
-    StoreRaw("NulInside", REG_SZ, std::string("ab\0cd\0", 6));
-    StoreRaw("NulFirst", REG_SZ, std::string("\0abc", 4));
-    StoreRaw("Empty", REG_SZ, "");
+TEST_F(RegistryContract, ReadKeepsWholeCharactersAndCutsThemAtTheFirstNul) {
+    StoreRaw(L"WithNul", REG_SZ, Bytes(L"abc\0"sv));
+    StoreRaw(L"WithoutNul", REG_SZ, Bytes(L"abc"));
+    StoreRaw(L"NulInside", REG_SZ, Bytes(L"ab\0cd\0"sv));
+    StoreRaw(L"NulFirst", REG_SZ, Bytes(L"\0abc"sv));
+    StoreRaw(L"Empty", REG_SZ, "");
+    // Other tools may store a byte count that is no whole number of characters.
+    StoreRaw(L"OddWithoutNul", REG_SZ, Bytes(L"abc") + "d");
+    StoreRaw(L"OddWithNul", REG_SZ, Bytes(L"abc\0"sv) + "d");
+    StoreRaw(L"OneByte", REG_SZ, "d");
 
-    EXPECT_EQ(ReadStringValue(kRoot, kKey, L"WithNul"), L"abc");
-    EXPECT_EQ(ReadStringValue(kRoot, kKey, L"WithoutNul"), L"abc");
-    EXPECT_EQ(ReadStringValue(kRoot, kKey, L"NulInside"), L"ab");
-    EXPECT_EQ(ReadStringValue(kRoot, kKey, L"NulFirst"), L"");
-    // An empty value is an empty text, not "no value".
-    EXPECT_EQ(ReadStringValue(kRoot, kKey, L"Empty"), L"");
+    for (const auto& [name, text] :
+         {std::pair{L"WithNul", L"abc"}, std::pair{L"WithoutNul", L"abc"},
+          std::pair{L"NulInside", L"ab"}, std::pair{L"NulFirst", L""},
+          // An empty value is an empty text, not "no value".
+          std::pair{L"Empty", L""}, std::pair{L"OddWithoutNul", L"abc"},
+          std::pair{L"OddWithNul", L"abc"}, std::pair{L"OneByte", L""}}) {
+        EXPECT_EQ(ReadStringValue(kRoot, kKey, name), text) << name;
+    }
 }
 
 TEST_F(RegistryContract, OnlyStringValuesAreRead) {
-    StoreRaw("Expand", REG_EXPAND_SZ, std::string("%WINDIR%\0", 9));
-    StoreRaw("Multi", REG_MULTI_SZ, std::string("a\0b\0\0", 5));
-    StoreRaw("Binary", REG_BINARY, "abc");
-    StoreRaw("Number", REG_DWORD, std::string("\x01\0\0\0", 4));
+    StoreRaw(L"Expand", REG_EXPAND_SZ, Bytes(L"%WINDIR%\0"sv));
+    StoreRaw(L"Multi", REG_MULTI_SZ, Bytes(L"a\0b\0\0"sv));
+    StoreRaw(L"Binary", REG_BINARY, "abc");
+    StoreRaw(L"Number", REG_DWORD, "\x01\0\0\0"s);
 
     for (const wchar_t* name : {L"Expand", L"Multi", L"Binary", L"Number", L"Missing"}) {
         EXPECT_EQ(ReadStringValue(kRoot, kKey, name), std::nullopt) << name;
@@ -98,9 +143,9 @@ TEST_F(RegistryContract, WriteCreatesMissingKeysAndReplacesOtherTypes) {
     WriteStringValue(kRoot, deep, L"Id", L"12345-OEM");
     EXPECT_EQ(ReadStringValue(kRoot, deep, L"Id"), L"12345-OEM");
 
-    StoreRaw("Binary", REG_BINARY, "\x01\x02");
+    StoreRaw(L"Binary", REG_BINARY, "\x01\x02");
     WriteStringValue(kRoot, kKey, L"Binary", L"text");
-    EXPECT_EQ(LoadRaw("Binary"), (std::pair<DWORD, std::string>{REG_SZ, std::string("text\0", 5)}));
+    EXPECT_EQ(LoadRaw(L"Binary"), (Raw{REG_SZ, Bytes(L"text\0"sv)}));
 }
 
 TEST_F(RegistryContract, PathsWithAndWithoutTrailingBackslashAndAnyCaseNameOneKey) {
@@ -114,17 +159,51 @@ TEST_F(RegistryContract, PathsWithAndWithoutTrailingBackslashAndAnyCaseNameOneKe
         L"Second");
 }
 
-TEST_F(RegistryContract, NonAsciiAndLongTextsRoundTrip) {
-    const std::wstring accented = L"Zo\u00eb \u738b M\u00fcller-\u00c5str\u00f6m";
-    WriteStringValue(kRoot, kKey, L"Latin", accented);
-    EXPECT_EQ(ReadStringValue(kRoot, kKey, L"Latin"), accented);
+TEST_F(RegistryContract, TextsOfAnyScriptAndLengthRoundTripUnconverted) {
+    for (const std::wstring& text : kUnusualTexts) {
+        WriteStringValue(kRoot, kKey, L"Owner", text);
+        EXPECT_EQ(ReadStringValue(kRoot, kKey, L"Owner"), text);
+        // The registry holds the program's own characters, so other programs read them too.
+        EXPECT_EQ(LoadRaw(L"Owner"), (Raw{REG_SZ, Bytes(text + L'\0')}));
+    }
 
     std::wstring text;
     for (int i = 0; text.size() < 64 * 1024; ++i) {
-        text += L"Penderlin " + std::to_wstring(i) + L"; ";
+        text += L"Penderlin \u738b " + std::to_wstring(i) + L"; ";
     }
     WriteStringValue(kRoot, kKey, L"Long", text);
     EXPECT_EQ(ReadStringValue(kRoot, kKey, L"Long"), text);
+}
+
+TEST_F(RegistryContract, AnExisting32BitCopyGetsTheSameTextAndReadsIgnoreIt) {
+    StoreRaw(L"Owner", REG_SZ, Bytes(L"32-bit owner\0"sv), KEY_WOW64_32KEY);
+    StoreRaw(L"Number", REG_DWORD, "\x01\0\0\0"s, KEY_WOW64_32KEY);
+    // The two views hold separate values.
+    EXPECT_EQ(LoadRaw(L"Owner"), std::nullopt);
+
+    WriteStringValue(kRoot, kKey, L"Owner", kUnusualTexts[0]);
+    EXPECT_EQ(LoadRaw(L"Owner"), (Raw{REG_SZ, Bytes(kUnusualTexts[0] + L'\0')}));
+    EXPECT_EQ(LoadRaw(L"Owner", KEY_WOW64_32KEY), LoadRaw(L"Owner"));
+
+    // Whatever the path's spelling, and whatever the copy's type.
+    WriteStringValue(kRoot, L"SOFTWARE\\penderlinRegistryContractTest\\values\\", L"NUMBER", L"7");
+    EXPECT_EQ(LoadRaw(L"Number", KEY_WOW64_32KEY), (Raw{REG_SZ, Bytes(L"7\0"sv)}));
+
+    StoreRaw(L"Owner", REG_SZ, Bytes(L"changed by a 32-bit program\0"sv), KEY_WOW64_32KEY);
+    EXPECT_EQ(ReadStringValue(kRoot, kKey, L"Owner"), kUnusualTexts[0]);
+}
+
+TEST_F(RegistryContract, NothingIsCreatedInThe32BitView) {
+    StoreRaw(L"Owner", REG_SZ, Bytes(L"32-bit owner\0"sv), KEY_WOW64_32KEY);
+
+    WriteStringValue(kRoot, kKey, L"Company", L"Oskavel");
+    WriteStringValue(kRoot, kKey + L"\\Deeper", L"Owner", L"Jane");
+
+    EXPECT_EQ(ReadStringValue(kRoot, kKey, L"Company"), L"Oskavel");
+    EXPECT_EQ(ReadStringValue(kRoot, kKey + L"\\Deeper", L"Owner"), L"Jane");
+    EXPECT_EQ(LoadRaw(L"Company", KEY_WOW64_32KEY), std::nullopt);
+    EXPECT_FALSE(KeyExists(kKey + L"\\Deeper", KEY_WOW64_32KEY));
+    EXPECT_EQ(LoadRaw(L"Owner", KEY_WOW64_32KEY), (Raw{REG_SZ, Bytes(L"32-bit owner\0"sv)}));
 }
 
 } // namespace

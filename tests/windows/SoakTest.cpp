@@ -1,7 +1,7 @@
 // Opens and closes the family windows a thousand times in this process, clicking every button
 // with scripted dialogs, and proves that every kind of handle the program owns returns to the
 // count it had after the first round. Replacements write registration values, so this runs only
-// under Wine (see E2eMain.cpp).
+// under Wine (see tests/driver/WineOnlyMain.cpp).
 #include "forms/NtWindow.h"
 #include "forms/Win98Window.h"
 #include "platform/win32/Form.h"
