@@ -56,9 +56,12 @@ inline int PrefixDpi() {
     return GetEnvironmentVariableW(L"PENDERLIN_WINE_DPI", value, 8) > 0 ? _wtoi(value) : 96;
 }
 
-inline void ExpectClientSize(HWND window, int widthTwips, int heightTwips) {
-    const int dpi = static_cast<int>(GetDpiForWindow(window));
-    EXPECT_EQ(dpi, PrefixDpi());
+// At the DPI of the prefix, or at the DPI the window was last told it has.
+inline void ExpectClientSize(HWND window, int widthTwips, int heightTwips, int dpi = 0) {
+    if (dpi == 0) {
+        dpi = static_cast<int>(GetDpiForWindow(window));
+        EXPECT_EQ(dpi, PrefixDpi());
+    }
     const SIZE client = ClientSize(window);
     EXPECT_EQ(client.cx, TwipsToPixels(widthTwips, dpi));
     EXPECT_EQ(client.cy, TwipsToPixels(heightTwips, dpi));
@@ -74,7 +77,8 @@ struct PictureCoverage {
 // window is; the background shows beyond it and through its transparent colour. Checked at every
 // fifth pixel that no control covers; a pixel may come from either neighbour of its source pixel.
 inline PictureCoverage ExpectPictureInPlace(HWND window, int pictureId, COLORREF background,
-                                            std::optional<COLORREF> transparent = std::nullopt) {
+                                            std::optional<COLORREF> transparent = std::nullopt,
+                                            int dpi = 0) {
     const Image picture = ProgramPicture(pictureId);
     EXPECT_GT(picture.width, 0) << "no picture " << pictureId;
     MovePointerAway(); // so that no tooltip covers the window
@@ -93,7 +97,7 @@ inline PictureCoverage ExpectPictureInPlace(HWND window, int pictureId, COLORREF
                std::abs(GetGValue(a) - GetGValue(b)) <= 8 &&
                std::abs(GetBValue(a) - GetBValue(b)) <= 8;
     };
-    const int dpi = static_cast<int>(GetDpiForWindow(window));
+    dpi = dpi != 0 ? dpi : static_cast<int>(GetDpiForWindow(window));
     PictureCoverage coverage;
     int wrong = 0;
     for (int y = 0; y < screen.height; y += 5) {

@@ -1,0 +1,125 @@
+// What a real Windows desktop does and Wine does not: a window moved to a monitor of another
+// scale is sent WM_DPICHANGED (the driver sends it as Windows would), and a modal window belongs
+// to the window that opened it.
+#include "Fixtures.h"
+#include "assets/ResourceIds.h"
+
+namespace penderlin::e2e {
+namespace {
+
+int OtherDpi(int dpi) {
+    return dpi == 96 ? 144 : 96;
+}
+
+// One window of the program, as the tests below need to know it.
+struct WindowUnderTest {
+    int widthTwips;
+    int heightTwips;
+    int pictureId;
+    COLORREF background;
+    std::optional<COLORREF> transparent;
+};
+
+int DifferentPixels(const Image& a, const Image& b) {
+    if (a.width != b.width || a.height != b.height) {
+        return a.width * a.height;
+    }
+    int different = 0;
+    for (size_t i = 0; i < a.colours.size(); ++i) {
+        different += a.colours[i] != b.colours[i] ? 1 : 0;
+    }
+    return different;
+}
+
+// To the other DPI and back: at the other, the client area and the picture are what that DPI
+// gives, the focus stays where it was and Tab still moves it; back at the prefix's DPI the
+// window shows exactly what it showed when it opened.
+void ExpectScaleChangesKeepTheWindowWhole(HWND window, const WindowUnderTest& expected) {
+    const int start = PrefixDpi();
+    const int other = OtherDpi(start);
+    MovePointerAway();
+    ASSERT_TRUE(WaitUntilDrawn(window));
+    const Image opened = ScreenOfClientArea(window);
+    const HWND focused = FocusIn(window);
+
+    ASSERT_TRUE(ChangeDpi(window, other));
+    ExpectClientSize(window, expected.widthTwips, expected.heightTwips, other);
+    ExpectPictureInPlace(window, expected.pictureId, expected.background, expected.transparent,
+                         other);
+    EXPECT_EQ(FocusIn(window), focused);
+    PressKey(VK_TAB);
+    EXPECT_NE(FocusIn(window), focused);
+    PressKey(VK_TAB, false, true);
+    EXPECT_EQ(FocusIn(window), focused);
+
+    ASSERT_TRUE(ChangeDpi(window, start));
+    ExpectClientSize(window, expected.widthTwips, expected.heightTwips, start);
+    MovePointerAway();
+    ASSERT_TRUE(WaitUntilDrawn(window));
+    EXPECT_EQ(DifferentPixels(ScreenOfClientArea(window), opened), 0);
+}
+
+using MainWindowScale = MainWindowTest;
+
+TEST_F(MainWindowScale, AChangeOfScaleAndBackKeepsTheWindowWhole) {
+    ExpectScaleChangesKeepTheWindowWhole(main, {4845, 2160, IDB_SKY, RGB(0, 0, 0), std::nullopt});
+}
+
+class Win98Scale : public FamilyWindowTest {
+protected:
+    Win98Scale() : FamilyWindowTest(L"Click here for Win98/95", L"Windows 98/95 Version") {}
+};
+
+TEST_F(Win98Scale, AChangeOfScaleAndBackKeepsTheWindowWhole) {
+    ExpectScaleChangesKeepTheWindowWhole(
+        window, {4845, 6135, IDB_BANNER98, RGB(0, 0, 192), RGB(255, 0, 255)});
+}
+
+TEST_F(Win98Scale, AfterAChangeClicksAndAccessKeysWorkAndTheNextWindowOpensAtTheSystemDpi) {
+    ASSERT_TRUE(ChangeDpi(window, OtherDpi(PrefixDpi())));
+    ClickAt(Button(L"Check Current User"));
+    const auto box = WaitForDialog();
+    ASSERT_TRUE(box.has_value());
+    EXPECT_TRUE(Dismiss(*box));
+    PressKey('C', true);
+    ExpectBackAtMain();
+
+    window = OpenFamilyWindow(L"Click here for Win98/95", L"Windows 98/95 Version");
+    ASSERT_NE(window, nullptr);
+    ExpectClientSize(window, 4845, 6135);
+}
+
+class NtScale : public FamilyWindowTest {
+protected:
+    NtScale()
+        : FamilyWindowTest(L"Click here for Windows 2000/NT", L"Windows 2000/ NT 4.0 Version") {}
+};
+
+TEST_F(NtScale, AChangeOfScaleAndBackKeepsTheWindowWhole) {
+    ExpectScaleChangesKeepTheWindowWhole(
+        window, {4935, 5715, IDB_PAPER, GetSysColor(COLOR_BTNFACE), std::nullopt});
+}
+
+TEST_F(NtScale, TheFamilyWindowBelongsToTheMainWindowWhichIgnoresCloseRequestsMeanwhile) {
+    // Owned, so it shares the main window's taskbar button and stays above it.
+    EXPECT_EQ(GetWindow(window, GW_OWNER), main);
+    EXPECT_EQ(GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_APPWINDOW, 0);
+    EXPECT_FALSE(IsWindowEnabled(main));
+
+    // The taskbar's "Close window" on the main window, while the family window is open.
+    PostMessageW(main, WM_CLOSE, 0, 0);
+    GiveTheProgramTime();
+    EXPECT_TRUE(IsWindowVisible(window));
+    EXPECT_TRUE(IsWindowVisible(main));
+
+    PostMessageW(Button(L"&Close"), BM_CLICK, 0, 0);
+    ExpectBackAtMain();
+    // Nothing was kept for later: the program goes on, and opens its windows again.
+    GiveTheProgramTime();
+    EXPECT_FALSE(program->WaitForExit(0));
+    window = OpenFamilyWindow(L"Click here for Windows 2000/NT", L"Windows 2000/ NT 4.0 Version");
+    EXPECT_NE(window, nullptr);
+}
+
+} // namespace
+} // namespace penderlin::e2e
