@@ -18,9 +18,19 @@ struct TwipsRect {
     int height = 0;
 };
 
-// A colour, or the platform's own choice for the place it is used in.
+// A colour, or the platform's own choice for the place it is used in, or one of the system's
+// colours, which follow the user's theme.
 struct Colour {
-    enum class Kind { Default, Rgb, HighlightText, Transparent };
+    enum class Kind {
+        Default,
+        Rgb,
+        HighlightText,
+        Transparent,
+        Window,
+        WindowText,
+        ButtonFace,
+        ButtonText
+    };
     Kind kind = Kind::Default;
     std::uint32_t rgb = 0; // 0x00BBGGRR, as Windows' COLORREF
 
@@ -30,6 +40,8 @@ struct Colour {
     }
     static constexpr Colour HighlightText() { return {Kind::HighlightText}; }
     static constexpr Colour Transparent() { return {Kind::Transparent}; }
+    static constexpr Colour System(Kind kind) { return {kind}; }
+    constexpr bool operator==(const Colour&) const = default;
 };
 
 // An empty face is the platform's default font.

@@ -22,12 +22,6 @@ HINSTANCE Instance() {
     return GetModuleHandleW(nullptr);
 }
 
-RECT PixelRect(const TwipsRect& r, int dpi) {
-    const int left = TwipsToPixels(r.left, dpi);
-    const int top = TwipsToPixels(r.top, dpi);
-    return {left, top, left + TwipsToPixels(r.width, dpi), top + TwipsToPixels(r.height, dpi)};
-}
-
 } // namespace
 
 void Form::PrepareWindowing() {
@@ -59,9 +53,7 @@ Form::Form(const FormDescription& description, Dialogs& dialogs, HWND owner)
     PENDERLIN_REQUIRE(window_, "a window cannot be made");
     resources_ = std::make_unique<ScaledResources>(
         description, static_cast<int>(GetDpiForWindow(window_.get())));
-    background_.reset(description.background.kind == Colour::Kind::Rgb
-                          ? CreateSolidBrush(description.background.rgb)
-                          : nullptr);
+    highContrast_ = HighContrastOn();
     if (description.iconResourceId != 0) {
         SendMessageW(window_.get(), WM_SETICON, ICON_BIG,
                      reinterpret_cast<LPARAM>(resources_->BigIcon()));
@@ -71,110 +63,11 @@ Form::Form(const FormDescription& description, Dialogs& dialogs, HWND owner)
     PlaceAtStart(window_.get(), owner, description, resources_->dpi());
     MarkStartupStep(StartupStep::ResourcesLoaded);
     CreateControls();
+    ApplyAppearance();
     MarkStartupStep(StartupStep::ControlsCreated);
 }
 
 Form::~Form() = default;
-
-void Form::CreateControls() {
-    const auto all = description_.controls;
-    const int dpi = resources_->dpi();
-    controls_.resize(all.size());
-    for (const ControlDescription* description : CreationOrder(all)) {
-        const auto index = static_cast<size_t>(description - all.data());
-        Control& control = controls_[index];
-        control.description = description;
-
-        HWND parent = window_.get();
-        if (!description->container.empty()) {
-            const auto frame = std::find_if(controls_.begin(), controls_.end(), [&](const auto& c) {
-                return c.window != nullptr && c.description->name == description->container;
-            });
-            PENDERLIN_REQUIRE(frame != controls_.end(),
-                              "a control names a frame that is not there");
-            parent = frame != controls_.end() ? frame->window : parent;
-        }
-
-        const wchar_t* className = L"BUTTON";
-        DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
-        DWORD extendedStyle = 0;
-        switch (description->kind) {
-        case ControlKind::Button:
-            style |= WS_TABSTOP | BS_PUSHBUTTON | BS_MULTILINE;
-            break;
-        case ControlKind::PictureButton:
-            style |= WS_TABSTOP | BS_OWNERDRAW;
-            break;
-        case ControlKind::Label:
-            className = L"STATIC";
-            style |= SS_LEFT | SS_NOTIFY; // SS_NOTIFY lets the label show a tooltip
-            break;
-        case ControlKind::Frame:
-            className = kFrameClassName;
-            extendedStyle = WS_EX_CONTROLPARENT; // Tab reaches the controls inside
-            break;
-        }
-        control.background =
-            BrushFor(description->background, COLOR_BTNFACE, control.ownBackground);
-
-        const TwipsRect& r = description->rect;
-        control.window =
-            CreateWindowExW(extendedStyle, className, std::wstring(description->caption).c_str(),
-                            style, TwipsToPixels(r.left, dpi), TwipsToPixels(r.top, dpi),
-                            TwipsToPixels(r.width, dpi), TwipsToPixels(r.height, dpi), parent,
-                            reinterpret_cast<HMENU>(
-                                static_cast<INT_PTR>(kFirstControlId + static_cast<int>(index))),
-                            Instance(), nullptr);
-        PENDERLIN_REQUIRE(control.window != nullptr, "a control cannot be made");
-        if (description->kind == ControlKind::Frame) {
-            SetFrameDpi(control.window, dpi);
-        }
-        SetWindowFont(control.window, resources_->FontOf(index), FALSE);
-        if (!description->tooltip.empty()) {
-            tooltips_.Add(control.window, description->tooltip);
-        }
-        if (focus_ == nullptr && TakesFocus(description->kind)) {
-            focus_ = control.window;
-        }
-    }
-}
-
-// Everything that depends on the DPI, made again from the description and taken up by the
-// window and its controls before the old resources go.
-void Form::ChangeDpi(int dpi, const RECT& suggested) {
-    auto resources = std::make_unique<ScaledResources>(description_, dpi);
-    const HWND window = window_.get();
-    SetWindowPos(window, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
-    // Where the frame is not drawn at the new DPI after all (Wine keeps the system's), the
-    // client area still gets its size in twips.
-    RECT client{};
-    GetClientRect(window, &client);
-    const int extraWidth = TwipsToPixels(description_.clientWidth, dpi) - client.right;
-    const int extraHeight = TwipsToPixels(description_.clientHeight, dpi) - client.bottom;
-    if (extraWidth != 0 || extraHeight != 0) {
-        SetWindowPos(window, nullptr, 0, 0, suggested.right - suggested.left + extraWidth,
-                     suggested.bottom - suggested.top + extraHeight,
-                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    }
-    for (const Control& control : controls_) {
-        const RECT r = PixelRect(control.description->rect, dpi);
-        SetWindowPos(control.window, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
-                     SWP_NOZORDER | SWP_NOACTIVATE);
-        SetWindowFont(control.window, resources->FontOf(IndexOf(control)), FALSE);
-        if (control.description->kind == ControlKind::Frame) {
-            SetFrameDpi(control.window, dpi);
-        }
-    }
-    if (description_.iconResourceId != 0) {
-        SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(resources->BigIcon()));
-        SendMessageW(window, WM_SETICON, ICON_SMALL,
-                     reinterpret_cast<LPARAM>(resources->SmallIcon()));
-    }
-    tooltips_.SetDpi(dpi);
-    resources_ = std::move(resources);
-    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
-}
 
 void Form::ShowModal() {
     const HWND window = window_.get();
@@ -249,8 +142,11 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         const auto dc = reinterpret_cast<HDC>(wParam);
         RECT area{};
         GetClipBox(dc, &area);
-        PaintBackground(dc, area, background_ ? background_.get() : GetSysColorBrush(COLOR_BTNFACE),
-                        resources_->Picture(), description_.picture);
+        PaintBackground(dc, area, background_,
+                        WindowAppearance(description_, highContrast_).picture
+                            ? &resources_->Picture()
+                            : nullptr,
+                        description_.picture);
         return TRUE;
     }
     case WM_CTLCOLORSTATIC: {
@@ -258,8 +154,9 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         if (control == nullptr) {
             return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
         }
-        return reinterpret_cast<LRESULT>(
-            ColourLabel(reinterpret_cast<HDC>(wParam), *control->description, control->background));
+        return reinterpret_cast<LRESULT>(ColourLabel(
+            reinterpret_cast<HDC>(wParam), ControlAppearance(*control->description, highContrast_),
+            control->background));
     }
     case WM_DRAWITEM: {
         const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
@@ -307,6 +204,15 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             Unload();
         }
         return 0;
+    case WM_SETTINGCHANGE:
+    case WM_SYSCOLORCHANGE:
+    case WM_THEMECHANGED:
+        // A high-contrast theme switched on or off, or other system colours.
+        highContrast_ = HighContrastOn();
+        ApplyAppearance();
+        RedrawWindow(window, nullptr, nullptr,
+                     RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+        return DefWindowProcW(window, message, wParam, lParam);
     case WM_DPICHANGED:
         // The new DPI is the message's: GetDpiForWindow may not have caught up.
         ChangeDpi(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));

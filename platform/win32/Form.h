@@ -45,6 +45,8 @@ private:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
     void ChangeDpi(int dpi, const RECT& suggested);
+    // The brushes for the window's and the controls' colours, as the theme now wants them.
+    void ApplyAppearance();
     void CreateControls();
     size_t IndexOf(const Control& control) const;
     const Control* FindControl(HWND window) const;
@@ -54,7 +56,9 @@ private:
     Dialogs& dialogs_;
     std::unique_ptr<ScaledResources> resources_;
     std::vector<Control> controls_; // in the description's order
-    UniqueBrush background_;
+    bool highContrast_ = false;
+    HBRUSH background_ = nullptr;
+    UniqueBrush ownBackground_;
     HWND focus_ = nullptr;
     bool unloaded_ = false;
     // Declared last so that they go first: the windows use the fonts, brushes and icons above.

@@ -10,9 +10,12 @@ namespace penderlin::platform {
 
 namespace {
 
-// Where the frame keeps the font that WM_SETFONT gives it, and its DPI.
-constexpr int kFontSlot = 0;
-constexpr int kDpiSlot = sizeof(LONG_PTR);
+// The frame is a group box to everything that asks what it is (screen readers, the dialog
+// manager) and paints itself: a superclass of the system's button with BS_GROUPBOX.
+WNDPROC buttonProc = nullptr;
+// Where the frame keeps the font that WM_SETFONT gives it, and its DPI, after the button's own.
+int fontSlot = 0;
+int dpiSlot = 0;
 
 void Paint(HWND frame) {
     const PaintScope paint(frame);
@@ -24,7 +27,7 @@ void Paint(HWND frame) {
     GetClientRect(frame, &bounds);
     FillRect(dc, &bounds, background);
 
-    const SelectedObject font(dc, reinterpret_cast<HGDIOBJ>(GetWindowLongPtrW(frame, kFontSlot)));
+    const SelectedObject font(dc, reinterpret_cast<HGDIOBJ>(GetWindowLongPtrW(frame, fontSlot)));
     TEXTMETRICW metrics{};
     GetTextMetricsW(dc, &metrics);
     RECT border = bounds;
@@ -35,7 +38,7 @@ void Paint(HWND frame) {
     std::wstring caption(static_cast<size_t>(GetWindowTextLengthW(frame)) + 1, L'\0');
     caption.resize(static_cast<size_t>(
         GetWindowTextW(frame, caption.data(), static_cast<int>(caption.size()))));
-    const int dpi = static_cast<int>(GetWindowLongPtrW(frame, kDpiSlot));
+    const int dpi = static_cast<int>(GetWindowLongPtrW(frame, dpiSlot));
     RECT captionBounds{MulDiv(6, dpi, 96), 0, bounds.right, metrics.tmHeight};
     DrawTextW(dc, caption.c_str(), -1, &captionBounds, DT_SINGLELINE | DT_CALCRECT);
     captionBounds.right += MulDiv(4, dpi, 96);
@@ -53,21 +56,24 @@ LRESULT CALLBACK FrameProc(HWND frame, UINT message, WPARAM wParam, LPARAM lPara
         Paint(frame);
         return 0;
     case WM_SETFONT:
-        SetWindowLongPtrW(frame, kFontSlot, static_cast<LONG_PTR>(wParam));
+        SetWindowLongPtrW(frame, fontSlot, static_cast<LONG_PTR>(wParam));
         if (LOWORD(lParam) != 0) {
             InvalidateRect(frame, nullptr, TRUE);
         }
         return 0;
     case WM_GETFONT:
-        return GetWindowLongPtrW(frame, kFontSlot);
+        return GetWindowLongPtrW(frame, fontSlot);
     // What controls inside the frame tell their parent, the window handles.
     case WM_COMMAND:
     case WM_DRAWITEM:
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
         return SendMessageW(GetParent(frame), message, wParam, lParam);
-    default:
+    case WM_NCHITTEST:
+        // A group box lets the pointer through to its parent; this one keeps it, for tooltips.
         return DefWindowProcW(frame, message, wParam, lParam);
+    default:
+        return CallWindowProcW(buttonProc, frame, message, wParam, lParam);
     }
 }
 
@@ -76,8 +82,15 @@ LRESULT CALLBACK FrameProc(HWND frame, UINT message, WPARAM wParam, LPARAM lPara
 void RegisterFrameClass() {
     WNDCLASSEXW frame{};
     frame.cbSize = sizeof(frame);
+    [[maybe_unused]] const BOOL found = GetClassInfoExW(nullptr, L"BUTTON", &frame);
+    PENDERLIN_REQUIRE(found, "the system's button class is not there");
+    buttonProc = frame.lpfnWndProc;
+    fontSlot = frame.cbWndExtra;
+    dpiSlot = fontSlot + static_cast<int>(sizeof(LONG_PTR));
     frame.lpfnWndProc = FrameProc;
-    frame.cbWndExtra = 2 * sizeof(LONG_PTR);
+    frame.cbWndExtra += 2 * static_cast<int>(sizeof(LONG_PTR));
+    // Its own DC, clipped to itself, as before: not the button's parent's.
+    frame.style &= ~static_cast<UINT>(CS_PARENTDC);
     frame.hInstance = GetModuleHandleW(nullptr);
     frame.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     frame.lpszClassName = kFrameClassName;
@@ -86,7 +99,7 @@ void RegisterFrameClass() {
 }
 
 void SetFrameDpi(HWND frame, int dpi) {
-    SetWindowLongPtrW(frame, kDpiSlot, dpi);
+    SetWindowLongPtrW(frame, dpiSlot, dpi);
 }
 
 } // namespace penderlin::platform

@@ -2,9 +2,9 @@
 
 #include <windows.h>
 
-// The frame control: a captioned box that holds other controls. It asks its parent for its
-// colours with WM_CTLCOLORSTATIC, as a group box does, and passes on to its parent what the
-// controls inside tell it.
+// The frame control: a captioned box that holds other controls. To screen readers and the dialog
+// manager it is the system's group box; it paints itself in the colours its parent gives it
+// through WM_CTLCOLORSTATIC, and passes on to its parent what the controls inside tell it.
 namespace penderlin::platform {
 
 void RegisterFrameClass();

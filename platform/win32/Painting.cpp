@@ -10,22 +10,44 @@ namespace penderlin::platform {
 
 namespace {
 
-COLORREF ColourRef(Colour colour, int defaultSystemColour) {
+// The system colour a colour stands for, or `defaultSystemColour` for the platform's choice.
+int SystemColourIndex(Colour colour, int defaultSystemColour) {
     switch (colour.kind) {
-    case Colour::Kind::Rgb:
-        return colour.rgb;
     case Colour::Kind::HighlightText:
-        return GetSysColor(COLOR_HIGHLIGHTTEXT);
+        return COLOR_HIGHLIGHTTEXT;
+    case Colour::Kind::Window:
+        return COLOR_WINDOW;
+    case Colour::Kind::WindowText:
+        return COLOR_WINDOWTEXT;
+    case Colour::Kind::ButtonFace:
+        return COLOR_BTNFACE;
+    case Colour::Kind::ButtonText:
+        return COLOR_BTNTEXT;
     case Colour::Kind::Default:
+    case Colour::Kind::Rgb:
     case Colour::Kind::Transparent:
         break;
     }
-    return GetSysColor(defaultSystemColour);
+    return defaultSystemColour;
+}
+
+COLORREF ColourRef(Colour colour, int defaultSystemColour) {
+    return colour.kind == Colour::Kind::Rgb
+               ? colour.rgb
+               : GetSysColor(SystemColourIndex(colour, defaultSystemColour));
 }
 
 } // namespace
 
+bool HighContrastOn() {
+    HIGHCONTRASTW state{};
+    state.cbSize = sizeof(state);
+    return SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof(state), &state, 0) != 0 &&
+           (state.dwFlags & HCF_HIGHCONTRASTON) != 0;
+}
+
 HBRUSH BrushFor(Colour colour, int defaultSystemColour, UniqueBrush& owner) {
+    owner.reset();
     if (colour.kind == Colour::Kind::Rgb) {
         owner.reset(CreateSolidBrush(colour.rgb));
         return owner.get();
@@ -33,21 +55,22 @@ HBRUSH BrushFor(Colour colour, int defaultSystemColour, UniqueBrush& owner) {
     if (colour.kind == Colour::Kind::Transparent) {
         return static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
     }
-    const int index =
-        colour.kind == Colour::Kind::HighlightText ? COLOR_HIGHLIGHTTEXT : defaultSystemColour;
-    return GetSysColorBrush(index);
+    return GetSysColorBrush(SystemColourIndex(colour, defaultSystemColour));
 }
 
-void PaintBackground(HDC dc, const RECT& area, HBRUSH background, const ScaledPicture& picture,
+void PaintBackground(HDC dc, const RECT& area, HBRUSH background, const ScaledPicture* picture,
                      const Picture& description) {
     FillRect(dc, &area, background);
-    picture.Paint(dc, area,
-                  description.hasTransparentColour
-                      ? std::optional<COLORREF>(description.transparentColour.rgb)
-                      : std::nullopt);
+    if (picture == nullptr) {
+        return;
+    }
+    picture->Paint(dc, area,
+                   description.hasTransparentColour
+                       ? std::optional<COLORREF>(description.transparentColour.rgb)
+                       : std::nullopt);
 }
 
-HBRUSH ColourLabel(HDC dc, const ControlDescription& label, HBRUSH background) {
+HBRUSH ColourLabel(HDC dc, const Appearance& label, HBRUSH background) {
     SetTextColor(dc, ColourRef(label.text, COLOR_BTNTEXT));
     if (label.background.kind == Colour::Kind::Transparent) {
         SetBkMode(dc, TRANSPARENT);

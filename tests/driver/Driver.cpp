@@ -8,6 +8,7 @@
 
 #include <chrono>
 #include <thread>
+#include <utility>
 
 namespace penderlin::e2e {
 
@@ -153,6 +154,22 @@ HWND ControlWithText(HWND parent, const std::wstring& text) {
         },
         reinterpret_cast<LPARAM>(&search));
     return search.found;
+}
+
+HWND ControlWithId(HWND window, int id) {
+    std::pair<int, HWND> search{id, nullptr};
+    EnumChildWindows(
+        window,
+        [](HWND child, LPARAM context) -> BOOL {
+            auto& s = *reinterpret_cast<std::pair<int, HWND>*>(context);
+            if (GetDlgCtrlID(child) == s.first) {
+                s.second = child;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.second;
 }
 
 RECT RectInParent(HWND window) {

@@ -51,6 +51,8 @@ bool WaitUntilGone(const wchar_t* caption);
 std::wstring TextOf(HWND window);
 // The child control with exactly this text; nullptr if none.
 HWND ControlWithText(HWND parent, const std::wstring& text);
+// The control with this ID among the window's children and theirs; nullptr if none.
+HWND ControlWithId(HWND window, int id);
 // A window's rectangle relative to its parent's client area.
 RECT RectInParent(HWND window);
 SIZE ClientSize(HWND window);

@@ -40,23 +40,6 @@ LONG ExpectedFontHeight(const ControlDescription& control, int dpi) {
     return metrics.lfMessageFont.lfHeight;
 }
 
-// The control made from the description's control at this index, inside a frame or not.
-HWND ControlAt(HWND window, size_t index) {
-    std::pair<int, HWND> search{kFirstControlId + static_cast<int>(index), nullptr};
-    EnumChildWindows(
-        window,
-        [](HWND child, LPARAM context) -> BOOL {
-            auto& s = *reinterpret_cast<std::pair<int, HWND>*>(context);
-            if (GetDlgCtrlID(child) == s.first) {
-                s.second = child;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.second;
-}
-
 // The window is laid out as its description says at this DPI.
 void ExpectLaidOutAt(HWND window, const FormDescription& form, int dpi) {
     RECT client{};
@@ -66,7 +49,7 @@ void ExpectLaidOutAt(HWND window, const FormDescription& form, int dpi) {
     for (size_t index = 0; index < form.controls.size(); ++index) {
         const ControlDescription& description = form.controls[index];
         const std::string name(description.name.begin(), description.name.end());
-        const HWND control = ControlAt(window, index);
+        const HWND control = e2e::ControlWithId(window, kFirstControlId + static_cast<int>(index));
         ASSERT_NE(control, nullptr) << name;
         RECT r{};
         GetWindowRect(control, &r);

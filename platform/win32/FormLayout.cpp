@@ -1,0 +1,139 @@
+// The part of the window that builds its controls from the description and lays them out again
+// when the DPI or the system's colours change.
+#include "Check.h"
+#include "Form.h"
+#include "Frame.h"
+#include "Painting.h"
+#include "WindowClasses.h"
+#include "platform/Appearance.h"
+#include "platform/Layout.h"
+
+#include <windowsx.h>
+
+#include <algorithm>
+#include <string>
+
+namespace penderlin::platform {
+
+namespace {
+
+RECT PixelRect(const TwipsRect& r, int dpi) {
+    const int left = TwipsToPixels(r.left, dpi);
+    const int top = TwipsToPixels(r.top, dpi);
+    return {left, top, left + TwipsToPixels(r.width, dpi), top + TwipsToPixels(r.height, dpi)};
+}
+
+} // namespace
+
+void Form::CreateControls() {
+    const auto all = description_.controls;
+    const int dpi = resources_->dpi();
+    controls_.resize(all.size());
+    for (const ControlDescription* description : CreationOrder(all)) {
+        const auto index = static_cast<size_t>(description - all.data());
+        Control& control = controls_[index];
+        control.description = description;
+
+        HWND parent = window_.get();
+        if (!description->container.empty()) {
+            const auto frame = std::find_if(controls_.begin(), controls_.end(), [&](const auto& c) {
+                return c.window != nullptr && c.description->name == description->container;
+            });
+            PENDERLIN_REQUIRE(frame != controls_.end(),
+                              "a control names a frame that is not there");
+            parent = frame != controls_.end() ? frame->window : parent;
+        }
+
+        const wchar_t* className = L"BUTTON";
+        DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
+        DWORD extendedStyle = 0;
+        switch (description->kind) {
+        case ControlKind::Button:
+            style |= WS_TABSTOP | BS_PUSHBUTTON | BS_MULTILINE;
+            break;
+        case ControlKind::PictureButton:
+            style |= WS_TABSTOP | BS_OWNERDRAW;
+            break;
+        case ControlKind::Label:
+            className = L"STATIC";
+            style |= SS_LEFT | SS_NOTIFY; // SS_NOTIFY lets the label show a tooltip
+            break;
+        case ControlKind::Frame:
+            className = kFrameClassName;
+            style |= BS_GROUPBOX;
+            extendedStyle = WS_EX_CONTROLPARENT; // Tab reaches the controls inside
+            break;
+        }
+        control.background =
+            BrushFor(description->background, COLOR_BTNFACE, control.ownBackground);
+
+        const TwipsRect& r = description->rect;
+        control.window =
+            CreateWindowExW(extendedStyle, className, std::wstring(description->caption).c_str(),
+                            style, TwipsToPixels(r.left, dpi), TwipsToPixels(r.top, dpi),
+                            TwipsToPixels(r.width, dpi), TwipsToPixels(r.height, dpi), parent,
+                            reinterpret_cast<HMENU>(
+                                static_cast<INT_PTR>(kFirstControlId + static_cast<int>(index))),
+                            GetModuleHandleW(nullptr), nullptr);
+        PENDERLIN_REQUIRE(control.window != nullptr, "a control cannot be made");
+        if (description->kind == ControlKind::Frame) {
+            SetFrameDpi(control.window, dpi);
+        }
+        SetWindowFont(control.window, resources_->FontOf(index), FALSE);
+        if (!description->tooltip.empty()) {
+            tooltips_.Add(control.window, description->tooltip);
+        }
+        if (focus_ == nullptr && TakesFocus(description->kind)) {
+            focus_ = control.window;
+        }
+    }
+}
+
+// Everything that depends on the DPI, made again from the description and taken up by the
+// window and its controls before the old resources go.
+void Form::ChangeDpi(int dpi, const RECT& suggested) {
+    auto resources = std::make_unique<ScaledResources>(description_, dpi);
+    const HWND window = window_.get();
+    SetWindowPos(window, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    // Where the frame is not drawn at the new DPI after all (Wine keeps the system's), the
+    // client area still gets its size in twips.
+    RECT client{};
+    GetClientRect(window, &client);
+    const int extraWidth = TwipsToPixels(description_.clientWidth, dpi) - client.right;
+    const int extraHeight = TwipsToPixels(description_.clientHeight, dpi) - client.bottom;
+    if (extraWidth != 0 || extraHeight != 0) {
+        SetWindowPos(window, nullptr, 0, 0, suggested.right - suggested.left + extraWidth,
+                     suggested.bottom - suggested.top + extraHeight,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    for (const Control& control : controls_) {
+        const RECT r = PixelRect(control.description->rect, dpi);
+        SetWindowPos(control.window, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+        SetWindowFont(control.window, resources->FontOf(IndexOf(control)), FALSE);
+        if (control.description->kind == ControlKind::Frame) {
+            SetFrameDpi(control.window, dpi);
+        }
+    }
+    if (description_.iconResourceId != 0) {
+        SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(resources->BigIcon()));
+        SendMessageW(window, WM_SETICON, ICON_SMALL,
+                     reinterpret_cast<LPARAM>(resources->SmallIcon()));
+    }
+    tooltips_.SetDpi(dpi);
+    resources_ = std::move(resources);
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
+void Form::ApplyAppearance() {
+    background_ = BrushFor(WindowAppearance(description_, highContrast_).background, COLOR_BTNFACE,
+                           ownBackground_);
+    for (Control& control : controls_) {
+        control.background =
+            BrushFor(ControlAppearance(*control.description, highContrast_).background,
+                     COLOR_BTNFACE, control.ownBackground);
+    }
+}
+
+} // namespace penderlin::platform

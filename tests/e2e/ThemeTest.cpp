@@ -1,0 +1,58 @@
+// What screen-reader and high-contrast users rely on, as far as Wine can show it: a change of
+// the system's colours or theme repaints every window, and the input box's field is named by its
+// prompt, which it follows.
+#include "Fixtures.h"
+#include "platform/win32/Gdi.h"
+
+namespace penderlin::e2e {
+namespace {
+
+class Win98Theme : public FamilyWindowTest {
+protected:
+    Win98Theme() : FamilyWindowTest(L"Click here for Win98/95", L"Windows 98/95 Version") {}
+};
+
+int DifferentPixels(const Image& a, const Image& b) {
+    int different = 0;
+    for (size_t i = 0; i < a.colours.size() && i < b.colours.size(); ++i) {
+        different += a.colours[i] != b.colours[i] ? 1 : 0;
+    }
+    return different;
+}
+
+// Scribbles over the window behind its back, sends the message and expects the window to have
+// painted itself whole again.
+void ExpectRepaintOn(HWND window, UINT message, WPARAM wParam) {
+    MovePointerAway();
+    ASSERT_TRUE(WaitUntilDrawn(window));
+    const Image before = ScreenOfClientArea(window);
+    {
+        const platform::WindowDc dc(window);
+        RECT client{};
+        GetClientRect(window, &client);
+        FillRect(dc.get(), &client, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    }
+    ASSERT_TRUE(WaitUntilDrawn(window));
+    ASSERT_GT(DifferentPixels(ScreenOfClientArea(window), before), 0);
+    SendMessageTimeoutW(window, message, wParam, 0, SMTO_NORMAL, kTimeoutMs, nullptr);
+    ASSERT_TRUE(WaitUntilDrawn(window));
+    EXPECT_EQ(DifferentPixels(ScreenOfClientArea(window), before), 0) << "message " << message;
+}
+
+TEST_F(Win98Theme, AChangeOfColoursOrThemeRepaintsTheWindow) {
+    ExpectRepaintOn(window, WM_SYSCOLORCHANGE, 0);
+    ExpectRepaintOn(window, WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST);
+    ExpectRepaintOn(window, WM_THEMECHANGED, 0);
+    ExpectRepaintOn(main, WM_SYSCOLORCHANGE, 0);
+}
+
+TEST_F(Win98Theme, TheInputBoxsFieldFollowsItsPrompt) {
+    const Dialog input = Open(L"Replace User");
+    ASSERT_TRUE(input.IsInputBox());
+    const HWND before = GetWindow(input.field, GW_HWNDPREV);
+    EXPECT_EQ(TextOf(before), L"Windows Registered User:");
+    Dismiss(input, false);
+}
+
+} // namespace
+} // namespace penderlin::e2e
