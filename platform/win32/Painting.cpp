@@ -90,7 +90,7 @@ void DrawPictureButton(const DRAWITEMSTRUCT& item, std::wstring_view caption, HF
     // The icon and the caption beneath it form one block, centred in the button.
     const int shift = pressed ? 1 : 0;
     const int iconSize = ScaleToDpi(32, dpi);
-    const int gap = ScaleToDpi(1, dpi);
+    int gap = ScaleToDpi(1, dpi);
     const SelectedObject selectedFont(dc, font);
     const std::wstring text(caption);
     const UINT prefix = (item.itemState & ODS_NOACCEL) ? DT_HIDEPREFIX : 0u;
@@ -99,8 +99,15 @@ void DrawPictureButton(const DRAWITEMSTRUCT& item, std::wstring_view caption, HF
     RECT textBounds{bounds.left, 0, bounds.right, 0};
     DrawTextW(dc, text.c_str(), -1, &textBounds, DT_CENTER | DT_WORDBREAK | DT_CALCRECT | prefix);
     const int textHeight = textBounds.bottom - textBounds.top;
-    const int top = std::max(
-        gap, static_cast<int>(bounds.bottom - bounds.top - iconSize - gap - textHeight) / 2);
+    const int room = bounds.bottom - bounds.top;
+    // Where a tall font leaves too little room, the caption takes the gap below the icon and the
+    // margin above it before any of it is cut.
+    int top = 0;
+    if (iconSize + textHeight + 3 * gap <= room) {
+        top = std::max(gap, (room - iconSize - gap - textHeight) / 2);
+    } else {
+        gap = 0;
+    }
 
     DrawIconEx(dc, (bounds.right - bounds.left - iconSize) / 2 + shift, top + shift, icon, iconSize,
                iconSize, 0, nullptr, DI_NORMAL);
