@@ -167,6 +167,15 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         return TRUE;
     }
+    case WM_NOTIFY: {
+        // Common Controls 6 tells when the pointer enters or leaves a button; a picture button
+        // draws itself, so it is drawn again in its new state.
+        const auto& header = *reinterpret_cast<const NMHDR*>(lParam);
+        if (header.code == BCN_HOTITEMCHANGE) {
+            InvalidateRect(header.hwndFrom, nullptr, FALSE);
+        }
+        return 0;
+    }
     case WM_COMMAND: {
         const auto id = LOWORD(wParam);
         if (lParam == 0 && id == IDOK) {

@@ -3,12 +3,32 @@
 #include "Gdi.h"
 #include "ScaledResources.h"
 
+#include <uxtheme.h>
+#include <vssym32.h>
+
 #include <algorithm>
 #include <string>
 
 namespace penderlin::platform {
 
 namespace {
+
+// The visual style's data for push buttons, while visual styles are on for the button.
+class ButtonTheme {
+public:
+    explicit ButtonTheme(HWND button) : theme_(OpenThemeData(button, L"BUTTON")) {}
+    ButtonTheme(const ButtonTheme&) = delete;
+    ButtonTheme& operator=(const ButtonTheme&) = delete;
+    ~ButtonTheme() {
+        if (theme_ != nullptr) {
+            CloseThemeData(theme_);
+        }
+    }
+    HTHEME get() const { return theme_; }
+
+private:
+    HTHEME theme_;
+};
 
 // The system colour a colour stands for, or `defaultSystemColour` for the platform's choice.
 int SystemColourIndex(Colour colour, int defaultSystemColour) {
@@ -85,7 +105,22 @@ void DrawPictureButton(const DRAWITEMSTRUCT& item, std::wstring_view caption, HF
     const HDC dc = item.hDC;
     RECT bounds = item.rcItem;
     const bool pressed = (item.itemState & ODS_SELECTED) != 0;
-    DrawFrameControl(dc, &bounds, DFC_BUTTON, DFCS_BUTTONPUSH | (pressed ? DFCS_PUSHED : 0u));
+    // With visual styles, the theme's own push button, in the state the plain buttons beside it
+    // show; without them, the classic bevel.
+    if (const ButtonTheme theme(item.hwndItem); theme.get() != nullptr) {
+        const bool hot = (SendMessageW(item.hwndItem, BM_GETSTATE, 0, 0) & BST_HOT) != 0;
+        const int state = (item.itemState & ODS_DISABLED) ? PBS_DISABLED
+                          : pressed                       ? PBS_PRESSED
+                          : hot                           ? PBS_HOT
+                          : (item.itemState & ODS_FOCUS)  ? PBS_DEFAULTED
+                                                          : PBS_NORMAL;
+        if (IsThemeBackgroundPartiallyTransparent(theme.get(), BP_PUSHBUTTON, state)) {
+            DrawThemeParentBackground(item.hwndItem, dc, &bounds);
+        }
+        DrawThemeBackground(theme.get(), dc, BP_PUSHBUTTON, state, &bounds, nullptr);
+    } else {
+        DrawFrameControl(dc, &bounds, DFC_BUTTON, DFCS_BUTTONPUSH | (pressed ? DFCS_PUSHED : 0u));
+    }
 
     // The icon and the caption beneath it form one block, centred in the button.
     const int shift = pressed ? 1 : 0;
