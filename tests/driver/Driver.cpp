@@ -137,39 +137,33 @@ std::wstring TextOf(HWND window) {
     return text;
 }
 
-HWND ControlWithText(HWND parent, const std::wstring& text) {
+namespace {
+
+// The first of the window's descendants for which `matches` holds; nullptr if none.
+HWND FirstChild(HWND window, const std::function<bool(HWND)>& matches) {
     struct Search {
-        const std::wstring& text;
+        const std::function<bool(HWND)>& matches;
         HWND found;
-    } search{text, nullptr};
+    } search{matches, nullptr};
     EnumChildWindows(
-        parent,
+        window,
         [](HWND child, LPARAM context) -> BOOL {
             auto& s = *reinterpret_cast<Search*>(context);
-            if (TextOf(child) == s.text) {
-                s.found = child;
-                return FALSE;
-            }
-            return TRUE;
+            s.found = s.matches(child) ? child : nullptr;
+            return s.found == nullptr;
         },
         reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 
+} // namespace
+
+HWND ControlWithText(HWND parent, const std::wstring& text) {
+    return FirstChild(parent, [&](HWND child) { return TextOf(child) == text; });
+}
+
 HWND ControlWithId(HWND window, int id) {
-    std::pair<int, HWND> search{id, nullptr};
-    EnumChildWindows(
-        window,
-        [](HWND child, LPARAM context) -> BOOL {
-            auto& s = *reinterpret_cast<std::pair<int, HWND>*>(context);
-            if (GetDlgCtrlID(child) == s.first) {
-                s.second = child;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.second;
+    return FirstChild(window, [id](HWND child) { return GetDlgCtrlID(child) == id; });
 }
 
 RECT RectInParent(HWND window) {
