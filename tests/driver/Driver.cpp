@@ -416,6 +416,10 @@ bool WaitUntilIdle(HWND window) {
 }
 
 bool WaitUntilDrawn(HWND window) {
+    // Has the program paint now whatever it has left to paint: the screen alone cannot tell a
+    // window that is about to repaint from one that is done. For another thread's window the
+    // WM_PAINT messages are sent, so this returns once they have been handled.
+    RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
     RECT client{};
     GetClientRect(window, &client);
     MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&client), 2);
