@@ -328,7 +328,17 @@ void TypeText(const std::wstring& text) {
             inputs.push_back(input);
         }
     }
+    GUITHREADINFO info{};
+    info.cbSize = sizeof(info);
+    GetGUIThreadInfo(0, &info);
     Send(inputs);
+    // A click posted next would overtake keys still in the program's input queue: when typing
+    // into a field, wait until the field holds what was typed.
+    wchar_t className[16]{};
+    if (info.hwndFocus != nullptr && GetClassNameW(info.hwndFocus, className, 16) > 0 &&
+        std::wstring_view(className) == L"Edit") {
+        WaitFor([&] { return TextOf(info.hwndFocus).find(text) != std::wstring::npos; });
+    }
 }
 
 void ClickAt(HWND window) {

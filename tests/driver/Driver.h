@@ -90,6 +90,7 @@ Image ScreenOfClientArea(HWND window);
 Image ProgramPicture(int resourceId);
 void PressKey(WORD key, bool alt = false, bool shift = false);
 void PressKeyWithControl(WORD key);
+// Types the text; into a field, returns once the field holds it.
 void TypeText(const std::wstring& text);
 void ClickAt(HWND window);
 // Puts the pointer in the screen's bottom-right corner, away from every window and tooltip.
