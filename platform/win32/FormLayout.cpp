@@ -1,5 +1,5 @@
 // The part of the window that builds its controls from the description and lays them out again
-// when the DPI or the system's colours change.
+// when the DPI or the system's colours change; the brushes come from ApplyAppearance.
 #include "Check.h"
 #include "Form.h"
 #include "Frame.h"
@@ -64,14 +64,11 @@ void Form::CreateControls() {
             extendedStyle = WS_EX_CONTROLPARENT; // Tab reaches the controls inside
             break;
         }
-        control.background =
-            BrushFor(description->background, COLOR_BTNFACE, control.ownBackground);
 
-        const TwipsRect& r = description->rect;
+        const RECT r = PixelRect(description->rect, dpi);
         control.window =
             CreateWindowExW(extendedStyle, className, std::wstring(description->caption).c_str(),
-                            style, TwipsToPixels(r.left, dpi), TwipsToPixels(r.top, dpi),
-                            TwipsToPixels(r.width, dpi), TwipsToPixels(r.height, dpi), parent,
+                            style, r.left, r.top, r.right - r.left, r.bottom - r.top, parent,
                             reinterpret_cast<HMENU>(
                                 static_cast<INT_PTR>(kFirstControlId + static_cast<int>(index))),
                             GetModuleHandleW(nullptr), nullptr);
