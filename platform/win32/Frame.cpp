@@ -2,6 +2,7 @@
 
 #include "Check.h"
 #include "Gdi.h"
+#include "ScaledResources.h"
 #include "WindowClasses.h"
 
 #include <string>
@@ -39,12 +40,12 @@ void Paint(HWND frame) {
     caption.resize(static_cast<size_t>(
         GetWindowTextW(frame, caption.data(), static_cast<int>(caption.size()))));
     const int dpi = static_cast<int>(GetWindowLongPtrW(frame, dpiSlot));
-    RECT captionBounds{MulDiv(6, dpi, 96), 0, bounds.right, metrics.tmHeight};
+    RECT captionBounds{ScaleToDpi(6, dpi), 0, bounds.right, metrics.tmHeight};
     DrawTextW(dc, caption.c_str(), -1, &captionBounds, DT_SINGLELINE | DT_CALCRECT);
-    captionBounds.right += MulDiv(4, dpi, 96);
+    captionBounds.right += ScaleToDpi(4, dpi);
     FillRect(dc, &captionBounds, background);
     SetBkMode(dc, TRANSPARENT);
-    OffsetRect(&captionBounds, MulDiv(2, dpi, 96), 0);
+    OffsetRect(&captionBounds, ScaleToDpi(2, dpi), 0);
     DrawTextW(dc, caption.c_str(), -1, &captionBounds, DT_SINGLELINE);
 }
 

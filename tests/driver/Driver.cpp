@@ -276,6 +276,27 @@ Image ScreenOfClientArea(HWND window) {
     return ScreenPixels(client);
 }
 
+int DifferentPixels(const Image& a, const Image& b) {
+    if (a.width != b.width || a.height != b.height) {
+        return a.width * a.height;
+    }
+    int different = 0;
+    for (size_t i = 0; i < a.colours.size(); ++i) {
+        different += a.colours[i] != b.colours[i] ? 1 : 0;
+    }
+    return different;
+}
+
+int WaitUntilShows(HWND window, const Image& expected) {
+    int different = 0;
+    WaitFor([&] {
+        WaitUntilDrawn(window);
+        different = DifferentPixels(ScreenOfClientArea(window), expected);
+        return different == 0;
+    });
+    return different;
+}
+
 Image ProgramPicture(int resourceId) {
     const HMODULE program = LoadLibraryExW(
         ProgramPath().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);

@@ -86,6 +86,11 @@ struct Image {
 Image ScreenPixels(const RECT& area);
 // What the screen shows of the window's client area.
 Image ScreenOfClientArea(HWND window);
+// How many pixels of two images differ; every pixel when their sizes differ.
+int DifferentPixels(const Image& a, const Image& b);
+// Waits until the window's client area shows `expected` again, allowing a repaint to come in
+// more than one go; gives how many pixels still differ.
+int WaitUntilShows(HWND window, const Image& expected);
 // A bitmap resource of penderlin.exe, at its own size.
 Image ProgramPicture(int resourceId);
 void PressKey(WORD key, bool alt = false, bool shift = false);

@@ -12,14 +12,6 @@ protected:
     Win98Theme() : FamilyWindowTest(L"Click here for Win98/95", L"Windows 98/95 Version") {}
 };
 
-int DifferentPixels(const Image& a, const Image& b) {
-    int different = 0;
-    for (size_t i = 0; i < a.colours.size() && i < b.colours.size(); ++i) {
-        different += a.colours[i] != b.colours[i] ? 1 : 0;
-    }
-    return different;
-}
-
 // Scribbles over the window behind its back, sends the message and expects the window to have
 // painted itself whole again.
 void ExpectRepaintOn(HWND window, UINT message, WPARAM wParam) {
@@ -35,13 +27,7 @@ void ExpectRepaintOn(HWND window, UINT message, WPARAM wParam) {
     ASSERT_TRUE(WaitUntilDrawn(window));
     ASSERT_GT(DifferentPixels(ScreenOfClientArea(window), before), 0);
     SendMessageTimeoutW(window, message, wParam, 0, SMTO_NORMAL, kTimeoutMs, nullptr);
-    int different = 0;
-    WaitFor([&] {
-        WaitUntilDrawn(window);
-        different = DifferentPixels(ScreenOfClientArea(window), before);
-        return different == 0;
-    });
-    EXPECT_EQ(different, 0) << "message " << message;
+    EXPECT_EQ(WaitUntilShows(window, before), 0) << "message " << message;
 }
 
 TEST_F(Win98Theme, AChangeOfColoursOrThemeRepaintsTheWindow) {
