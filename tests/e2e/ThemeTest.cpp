@@ -16,6 +16,8 @@ protected:
 // painted itself whole again.
 void ExpectRepaintOn(HWND window, UINT message, WPARAM wParam) {
     MovePointerAway();
+    // What a full repaint gives, now that the focus and its cues have settled.
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
     ASSERT_TRUE(WaitUntilDrawn(window));
     const Image before = ScreenOfClientArea(window);
     {
