@@ -41,11 +41,14 @@ using platform::Label;
 using platform::PictureButton;
 
 constexpr platform::ControlDescription kControls[] = {
-    Button(L"Command10", L"Click here for Win98/95", {120, 120, 1455, 975}, 2),
-    Button(L"Command9", L"Click here for Windows 2000/NT", {1800, 120, 1455, 975}, 1),
+    Button(L"Command10", L"Click here for Win98/95", {120, 120, 1455, 975}, 2)
+        .OnClick(Command10_Click),
+    Button(L"Command9", L"Click here for Windows 2000/NT", {1800, 120, 1455, 975}, 1)
+        .OnClick(Command9_Click),
     PictureButton(L"Command3", L"&Done!", {3960, 1080, 735, 855}, 0, IDI_QUIT)
         .WithFont({.face = L"Times New Roman", .hundredthsOfPoint = 975, .weight = 700})
-        .WithTooltip(L"Quit"),
+        .WithTooltip(L"Quit")
+        .OnClick(Command3_Click),
     Frame(L"Frame1", L"Program Info", {0, 1200, 3735, 975}, 4)
         .WithColours(kLightYellow, Colour::Default()),
     Label(L"Label5", kCredits, {120, 240, 3255, 675}, 5)
@@ -56,26 +59,18 @@ constexpr platform::ControlDescription kControls[] = {
     Label(L"Label1", L"Version 0.1a", {3840, 1920, 1095, 255}, 3),
 };
 
-constexpr platform::ClickBinding kClicks[] = {
-    {L"Command10", Command10_Click},
-    {L"Command9", Command9_Click},
-    {L"Command3", Command3_Click},
-};
-
 } // namespace
 
 constexpr platform::FormDescription frmMain = {
     .name = L"frmMain",
     .caption = L"Oskavel",
     .border = platform::Border::FixedSingle,
-    .clientWidth = 4845,
-    .clientHeight = 2160,
+    .clientSize = {4845, 2160},
     .startPosition = platform::StartPosition::CenterScreen,
     .iconResourceId = IDI_APPLICATION_WRENCH,
     .background = Colour::FromRgb(0, 0, 0),
     .picture = {.resourceId = IDB_SKY},
     .controls = kControls,
-    .clicks = kClicks,
 };
 
 } // namespace penderlin::forms

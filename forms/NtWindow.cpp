@@ -1,36 +1,35 @@
 #include "NtWindow.h"
 
+#include "FamilyWindows.h"
 #include "actions/Actions.h"
-#include "assets/ResourceIds.h"
 #include "platform/FormHost.h"
 
 namespace penderlin::forms {
 
 namespace {
 
+using platform::Button;
 using platform::Colour;
 using platform::FormHost;
+using platform::Label;
 using enum RegistrationField;
 
-// Checks read with a trailing backslash, replacements write without one: the same key.
-constexpr std::wstring_view kReadKey = L"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\";
-constexpr std::wstring_view kWriteKey = L"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion";
 // A new product ID goes to all three places Windows and Internet Explorer read it from.
-constexpr std::wstring_view kWindowsKey = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\";
 constexpr std::wstring_view kInternetExplorerKey =
     L"SOFTWARE\\Microsoft\\Internet Explorer\\Registration";
 
+// Row by row: the NT key's owner and organization, no product key, and the product ID.
 void cmdGetString_Click(FormHost& host) {
-    CheckAction(host, User, kReadKey);
+    CheckAction(host, User, kWindowsNtKey);
 }
 void Command7_Click(FormHost& host) {
-    ReplaceAction(host, L"Windows User:", User, {kWriteKey});
+    ReplaceAction(host, L"Windows User:", User, {kWindowsNtKey});
 }
 void Command1_Click(FormHost& host) {
-    CheckAction(host, Company, kReadKey);
+    CheckAction(host, Company, kWindowsNtKey);
 }
 void Command2_Click(FormHost& host) {
-    ReplaceAction(host, L"Windows Company:", Company, {kWriteKey});
+    ReplaceAction(host, L"Windows Company:", Company, {kWindowsNtKey});
 }
 void Command8_Click(FormHost& host) {
     UnsupportedAction(host);
@@ -39,72 +38,39 @@ void Command4_Click(FormHost& host) {
     UnsupportedAction(host);
 }
 void Command5_Click(FormHost& host) {
-    CheckAction(host, ProductId, kReadKey);
+    CheckAction(host, ProductId, kWindowsNtKey);
 }
 void Command6_Click(FormHost& host) {
     ReplaceAction(host, L"Windows Product ID:", ProductId,
-                  {kWindowsKey, kInternetExplorerKey, kWriteKey});
+                  {kWindowsKey, kInternetExplorerKey, kWindowsNtKey});
 }
 void close_Click(FormHost& host) {
     host.Unload();
 }
 
-// The row labels let the paper show through behind their text.
-constexpr platform::ControlDescription RowLabel(std::wstring_view name, std::wstring_view caption,
-                                                platform::TwipsRect rect, int tabIndex) {
-    return platform::Label(name, caption, rect, tabIndex)
-        .WithFont({.face = L"Arial Black", .hundredthsOfPoint = 825, .weight = 900})
-        .WithColours(Colour::Transparent(), Colour::Default());
-}
+// The row labels let the paper show through behind their text. The tab order runs from the
+// bottom row up, replace button before check button, then through the labels.
+constexpr Rows Row{Colour::Transparent(), Colour::Default()};
 
-using platform::Button;
-using platform::Label;
-using platform::PictureButton;
-
-// The tab order runs from the bottom row up, replace button before check button.
-constexpr platform::ControlDescription kControls[] = {
-    RowLabel(L"lblCaption", L"Windows User:", {120, 960, 4455, 255}, 0),
-    PictureButton(L"Command6", L"Replace Product ID", {3600, 4080, 1215, 975}, 1, IDI_PRODUCT_ID),
-    PictureButton(L"Command5", L"Check Current Product ID", {2160, 4080, 1215, 975}, 2,
-                  IDI_PRODUCT_ID),
-    PictureButton(L"Command4", L"Replace CD-Key", {3600, 2880, 1215, 975}, 3, IDI_CD_KEY),
-    PictureButton(L"Command8", L"Check Current CD-Key", {2160, 2880, 1215, 975}, 4, IDI_CD_KEY),
-    PictureButton(L"Command2", L"Replace Company", {3600, 1680, 1215, 975}, 5, IDI_COMPANY),
-    PictureButton(L"Command1", L"Check Current Company", {2160, 1680, 1215, 975}, 6, IDI_COMPANY),
-    PictureButton(L"Command7", L"Replace User", {3600, 480, 1215, 975}, 7, IDI_USER),
-    PictureButton(L"cmdGetString", L"Check Current User", {2160, 480, 1215, 975}, 8, IDI_USER),
-    RowLabel(L"Label3", L"Product ID:", {120, 4560, 4455, 255}, 9),
-    RowLabel(L"Label2", L"CD-Key:", {120, 3360, 4455, 255}, 10),
-    RowLabel(L"Label1", L"Windows Company:", {120, 2160, 4455, 255}, 11),
-    Button(L"close", L"&Close", {3960, 5280, 855, 375}, 12),
-    Label(L"Label4", L"not supported yet", {240, 3600, 1455, 255}, 13),
-};
-
-constexpr platform::ClickBinding kClicks[] = {
-    {L"cmdGetString", cmdGetString_Click},
-    {L"Command7", Command7_Click},
-    {L"Command1", Command1_Click},
-    {L"Command2", Command2_Click},
-    {L"Command8", Command8_Click},
-    {L"Command4", Command4_Click},
-    {L"Command5", Command5_Click},
-    {L"Command6", Command6_Click},
-    {L"close", close_Click},
-};
+constexpr auto kControls = Concatenate(
+    Row(User, {120, 960, 0, 2160, 480, 8, 7}, cmdGetString_Click, Command7_Click),
+    Row(Company, {120, 2160, 11, 2160, 1680, 6, 5}, Command1_Click, Command2_Click),
+    Row(CdKey, {120, 3360, 10, 2160, 2880, 4, 3}, Command8_Click, Command4_Click),
+    Row(ProductId, {120, 4560, 9, 2160, 4080, 2, 1}, Command5_Click, Command6_Click),
+    std::array{Button(L"close", L"&Close", {3960, 5280, 855, 375}, 12).OnClick(close_Click),
+               Label(L"Label4", L"not supported yet", {240, 3600, 1455, 255}, 13)});
 
 } // namespace
 
+// Sizable, with maximize and minimize boxes, and at the platform's default position, as every
+// window is unless its description says otherwise.
 constexpr platform::FormDescription nt = {
     .name = L"nt",
     .caption = L"Windows 2000/ NT 4.0 Version",
-    .border = platform::Border::Sizable,
-    .clientWidth = 4935,
-    .clientHeight = 5715,
-    .startPosition = platform::StartPosition::PlatformDefault,
+    .clientSize = {4935, 5715},
     .background = Colour::Default(),
     .picture = {.resourceId = IDB_PAPER},
     .controls = kControls,
-    .clicks = kClicks,
 };
 
 } // namespace penderlin::forms

@@ -11,9 +11,18 @@ namespace penderlin::platform {
 
 class FormHost;
 
+// What a click on a control runs: a handler named after the control and the event, such as
+// cmdGetString_Click, in the window that was clicked.
+using ClickHandler = void (*)(FormHost& host);
+
 struct TwipsRect {
     int left = 0;
     int top = 0;
+    int width = 0;
+    int height = 0;
+};
+
+struct TwipsSize {
     int width = 0;
     int height = 0;
 };
@@ -78,6 +87,7 @@ struct ControlDescription {
     Picture picture;
     std::wstring_view tooltip;
     std::wstring_view container; // the name of the frame it sits in; empty for the window itself
+    ClickHandler onClick = nullptr;
 
     constexpr ControlDescription WithFont(Font value) const {
         ControlDescription copy = *this;
@@ -98,6 +108,11 @@ struct ControlDescription {
     constexpr ControlDescription InFrame(std::wstring_view frame) const {
         ControlDescription copy = *this;
         copy.container = frame;
+        return copy;
+    }
+    constexpr ControlDescription OnClick(ClickHandler handler) const {
+        ControlDescription copy = *this;
+        copy.onClick = handler;
         return copy;
     }
 };
@@ -137,12 +152,6 @@ constexpr ControlDescription Frame(std::wstring_view name, std::wstring_view cap
     return Control(ControlKind::Frame, name, caption, rect, tabIndex);
 }
 
-// What a click on the named control runs.
-struct ClickBinding {
-    std::wstring_view control;
-    void (*handler)(FormHost& host);
-};
-
 enum class Border {
     FixedSingle, // not resizable, no maximize or minimize box
     Sizable,     // resizable, with maximize and minimize boxes
@@ -154,14 +163,12 @@ struct FormDescription {
     std::wstring_view name;
     std::wstring_view caption;
     Border border = Border::Sizable;
-    int clientWidth = 0; // twips
-    int clientHeight = 0;
+    TwipsSize clientSize;
     StartPosition startPosition = StartPosition::PlatformDefault;
     int iconResourceId = 0; // 0: none of its own
     Colour background;
     Picture picture;
     std::span<const ControlDescription> controls;
-    std::span<const ClickBinding> clicks;
 };
 
 } // namespace penderlin::platform

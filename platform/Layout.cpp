@@ -4,12 +4,6 @@
 
 namespace penderlin::platform {
 
-int TwipsToPixels(int twips, int dpi) {
-    const long long scaled = static_cast<long long>(twips) * dpi;
-    const long long half = scaled >= 0 ? 720 : -720;
-    return static_cast<int>((scaled + half) / 1440);
-}
-
 bool TakesFocus(ControlKind kind) {
     return kind == ControlKind::Button || kind == ControlKind::PictureButton;
 }

@@ -7,9 +7,6 @@
 
 namespace penderlin::platform {
 
-// Twips to pixels at the given dots per inch, rounded to the nearest pixel.
-int TwipsToPixels(int twips, int dpi);
-
 bool TakesFocus(ControlKind kind);
 
 // The order to create a window's controls in, which is also their stacking order, first on top,

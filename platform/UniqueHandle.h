@@ -2,20 +2,22 @@
 
 #include <utility>
 
-// One move-only owner type per kind of handle, for registry keys as for windows and GDI objects.
-// Each frees its handle exactly once, and each kind counts the handles it owns right now, so
-// that tests can prove nothing leaks (Wine's own handle and GDI counters are stubs).
+// The one owner type for every kind of handle, registry keys as windows and GDI objects: the
+// handle's type, the function that frees it and the value that means "none" name the kind, as in
+// UniqueHandle<HKEY, RegCloseKey>. Each owner frees its handle exactly once, and each kind counts
+// the handles it owns right now, so that tests can prove nothing leaks (Wine's own handle and GDI
+// counters are stubs).
 namespace penderlin::platform {
 
-template <typename Handle, void (*Free)(Handle)> class UniqueHandle {
+template <typename Handle, auto Close, Handle Invalid = Handle{}> class UniqueHandle {
 public:
     UniqueHandle() = default;
     explicit UniqueHandle(Handle handle) { reset(handle); }
-    UniqueHandle(UniqueHandle&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
+    UniqueHandle(UniqueHandle&& other) noexcept : handle_(std::exchange(other.handle_, Invalid)) {}
     UniqueHandle& operator=(UniqueHandle&& other) noexcept {
         if (this != &other) {
             reset();
-            handle_ = std::exchange(other.handle_, nullptr);
+            handle_ = std::exchange(other.handle_, Invalid);
         }
         return *this;
     }
@@ -24,15 +26,15 @@ public:
     ~UniqueHandle() { reset(); }
 
     Handle get() const { return handle_; }
-    explicit operator bool() const { return handle_ != nullptr; }
+    explicit operator bool() const { return handle_ != Invalid; }
 
-    void reset(Handle handle = nullptr) {
-        if (handle_ != nullptr) {
-            Free(handle_);
+    void reset(Handle handle = Invalid) {
+        if (handle_ != Invalid) {
+            Close(handle_);
             --live_;
         }
         handle_ = handle;
-        if (handle_ != nullptr) {
+        if (handle_ != Invalid) {
             ++live_;
         }
     }
@@ -46,7 +48,7 @@ public:
         OutParam(const OutParam&) = delete;
         OutParam& operator=(const OutParam&) = delete;
         ~OutParam() {
-            if (owner_.handle_ != nullptr) {
+            if (owner_.handle_ != Invalid) {
                 ++live_;
             }
         }
@@ -63,7 +65,7 @@ public:
     static int LiveCount() { return live_; }
 
 private:
-    Handle handle_ = nullptr;
+    Handle handle_ = Invalid;
     static inline int live_ = 0;
 };
 

@@ -9,12 +9,8 @@ namespace penderlin::Registry {
 
 namespace {
 
-void CloseKey(HKEY key) {
-    RegCloseKey(key);
-}
-
 // Closes the key when the operation returns, whatever the path out.
-using UniqueKey = platform::UniqueHandle<HKEY, CloseKey>;
+using UniqueKey = platform::UniqueHandle<HKEY, RegCloseKey>;
 
 // Predefined keys are sign-extended 32-bit values, as Windows' own HKEY_* macros make them.
 HKEY ToHandle(RootKey root) {

@@ -41,7 +41,7 @@ void Form::PrepareWindowing() {
     RegisterFrameClass();
 }
 
-Form::Form(const FormDescription& description, Dialogs& dialogs, HWND owner)
+Form::Form(const FormDescription& description, WindowDialogs& dialogs, HWND owner)
     : description_(description), dialogs_(dialogs) {
     const DWORD style = description.border == Border::Sizable
                             ? WS_OVERLAPPEDWINDOW
@@ -51,18 +51,13 @@ Form::Form(const FormDescription& description, Dialogs& dialogs, HWND owner)
                                   style, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
                                   owner, nullptr, Instance(), this));
     PENDERLIN_REQUIRE(window_, "a window cannot be made");
-    resources_ = std::make_unique<ScaledResources>(
-        description, static_cast<int>(GetDpiForWindow(window_.get())));
-    highContrast_ = HighContrastOn();
-    if (description.iconResourceId != 0) {
-        SendMessageW(window_.get(), WM_SETICON, ICON_BIG,
-                     reinterpret_cast<LPARAM>(resources_->BigIcon()));
-        SendMessageW(window_.get(), WM_SETICON, ICON_SMALL,
-                     reinterpret_cast<LPARAM>(resources_->SmallIcon()));
-    }
-    PlaceAtStart(window_.get(), owner, description, resources_->dpi());
+    const Scale scale{static_cast<int>(GetDpiForWindow(window_.get()))};
+    auto resources = std::make_unique<ScaledResources>(description, scale);
     MarkStartupStep(StartupStep::ResourcesLoaded);
     CreateControls();
+    LayOut(std::move(resources));
+    PlaceAtStart(window_.get(), owner, description, scale);
+    highContrast_ = HighContrastOn();
     ApplyAppearance();
     MarkStartupStep(StartupStep::ControlsCreated);
 }
@@ -78,9 +73,7 @@ void Form::ShowModal() {
         MarkStartupStep(StartupStep::FirstPaintFinished);
         RunModalLoop(
             window, [this] { return unloaded_; },
-            [this, window](const MSG& message) {
-                tooltips_.BeforeDispatch(window, message, resources_->dpi());
-            });
+            [this, window](const MSG& message) { tooltips_.BeforeDispatch(window, message); });
     }
     tooltips_.Destroy();
     window_.reset();
@@ -114,11 +107,8 @@ const Form::Control* Form::FindControl(HWND window) const {
 }
 
 void Form::Click(const Control& control) {
-    for (const ClickBinding& binding : description_.clicks) {
-        if (binding.control == control.description->name) {
-            binding.handler(*this);
-            return;
-        }
+    if (control.description->onClick != nullptr) {
+        control.description->onClick(*this);
     }
 }
 
@@ -163,7 +153,7 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         if (const Control* control = FindControl(item.hwndItem)) {
             const size_t index = IndexOf(*control);
             DrawPictureButton(item, control->description->caption, resources_->FontOf(index),
-                              resources_->IconOf(index), resources_->dpi());
+                              resources_->IconOf(index), resources_->scale());
         }
         return TRUE;
     }
@@ -229,7 +219,7 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_GETDPISCALEDSIZE: {
         // Keep the client area's size in twips, rather than scaling the frame.
         *reinterpret_cast<SIZE*>(lParam) =
-            FrameSize(window, description_, static_cast<int>(wParam));
+            FrameSize(window, description_, Scale{static_cast<int>(wParam)});
         return TRUE;
     }
     default:

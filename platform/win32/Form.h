@@ -3,6 +3,7 @@
 #include "Handles.h"
 #include "ScaledResources.h"
 #include "Tooltips.h"
+#include "Win32Dialogs.h"
 #include "platform/FormHost.h"
 
 #include <memory>
@@ -12,10 +13,11 @@ namespace penderlin::platform {
 
 // A real top-level window built from its description, with its controls. It lives hidden until
 // ShowModal, and its destructor releases the window and every handle it owns. Its click
-// handlers show the message and input boxes of `dialogs`; a window it opens is owned by it.
+// handlers show the message and input boxes of `dialogs`, owned by it; a window it opens is owned
+// by it too.
 class Form final : public FormHost, public FormInstance {
 public:
-    Form(const FormDescription& description, Dialogs& dialogs, HWND owner = nullptr);
+    Form(const FormDescription& description, WindowDialogs& dialogs, HWND owner = nullptr);
     Form(const Form&) = delete;
     Form& operator=(const Form&) = delete;
     ~Form() override;
@@ -25,8 +27,10 @@ public:
     void Unload() override;
     std::unique_ptr<FormInstance> CreateInstance(const FormDescription& form) override;
     void EndProgram() override;
-    void ShowMessage(std::wstring_view text) override { dialogs_.ShowMessage(text); }
-    std::wstring InputBox(std::wstring_view prompt) override { return dialogs_.InputBox(prompt); }
+    void ShowMessage(std::wstring_view text) override { dialogs_.ShowMessage(Window(), text); }
+    std::wstring InputBox(std::wstring_view prompt) override {
+        return dialogs_.InputBox(Window(), prompt);
+    }
 
     HWND Window() const { return window_.get(); }
 
@@ -44,16 +48,23 @@ private:
     static LRESULT CALLBACK FormProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
+    // Makes the controls, each in its frame or the window, in their stacking and tab order; they
+    // get their places, fonts and colours from LayOut and ApplyAppearance.
+    void CreateControls();
+    // Everything that depends on the scale, made again from the description and taken up by the
+    // window and its controls before the old resources go: every control's rectangle and font,
+    // the frame's margins, the window's icons and the tooltip's width. The one layout path, for
+    // a window being made as for a change of scale.
+    void LayOut(std::unique_ptr<ScaledResources> resources);
     void ChangeDpi(int dpi, const RECT& suggested);
     // The brushes for the window's and the controls' colours, as the theme now wants them.
     void ApplyAppearance();
-    void CreateControls();
     size_t IndexOf(const Control& control) const;
     const Control* FindControl(HWND window) const;
     void Click(const Control& control);
 
     const FormDescription& description_;
-    Dialogs& dialogs_;
+    WindowDialogs& dialogs_;
     std::unique_ptr<ScaledResources> resources_;
     std::vector<Control> controls_; // in the description's order
     bool highContrast_ = false;

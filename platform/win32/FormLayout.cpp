@@ -1,9 +1,10 @@
-// The part of the window that builds its controls from the description and lays them out again
-// when the DPI or the system's colours change; the brushes come from ApplyAppearance.
+// The part of the window that builds its controls from the description and lays them out, when
+// the window is made and whenever its scale changes; the brushes come from ApplyAppearance.
 #include "Check.h"
 #include "Form.h"
 #include "Frame.h"
 #include "Painting.h"
+#include "Placement.h"
 #include "WindowClasses.h"
 #include "platform/Appearance.h"
 #include "platform/Layout.h"
@@ -15,19 +16,8 @@
 
 namespace penderlin::platform {
 
-namespace {
-
-RECT PixelRect(const TwipsRect& r, int dpi) {
-    const int left = TwipsToPixels(r.left, dpi);
-    const int top = TwipsToPixels(r.top, dpi);
-    return {left, top, left + TwipsToPixels(r.width, dpi), top + TwipsToPixels(r.height, dpi)};
-}
-
-} // namespace
-
 void Form::CreateControls() {
     const auto all = description_.controls;
-    const int dpi = resources_->dpi();
     controls_.resize(all.size());
     for (const ControlDescription* description : CreationOrder(all)) {
         const auto index = static_cast<size_t>(description - all.data());
@@ -65,18 +55,12 @@ void Form::CreateControls() {
             break;
         }
 
-        const RECT r = PixelRect(description->rect, dpi);
-        control.window =
-            CreateWindowExW(extendedStyle, className, std::wstring(description->caption).c_str(),
-                            style, r.left, r.top, r.right - r.left, r.bottom - r.top, parent,
-                            reinterpret_cast<HMENU>(
-                                static_cast<INT_PTR>(kFirstControlId + static_cast<int>(index))),
-                            GetModuleHandleW(nullptr), nullptr);
+        control.window = CreateWindowExW(
+            extendedStyle, className, std::wstring(description->caption).c_str(), style, 0, 0, 0, 0,
+            parent,
+            reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + static_cast<int>(index))),
+            GetModuleHandleW(nullptr), nullptr);
         PENDERLIN_REQUIRE(control.window != nullptr, "a control cannot be made");
-        if (description->kind == ControlKind::Frame) {
-            SetFrameDpi(control.window, dpi);
-        }
-        SetWindowFont(control.window, resources_->FontOf(index), FALSE);
         if (!description->tooltip.empty()) {
             tooltips_.Add(control.window, description->tooltip);
         }
@@ -86,10 +70,31 @@ void Form::CreateControls() {
     }
 }
 
-// Everything that depends on the DPI, made again from the description and taken up by the
-// window and its controls before the old resources go.
+void Form::LayOut(std::unique_ptr<ScaledResources> resources) {
+    const Scale& scale = resources->scale();
+    for (const Control& control : controls_) {
+        const TwipsRect& twips = control.description->rect;
+        SetWindowPos(control.window, nullptr, scale.FromTwips(twips.left),
+                     scale.FromTwips(twips.top), scale.FromTwips(twips.width),
+                     scale.FromTwips(twips.height), SWP_NOZORDER | SWP_NOACTIVATE);
+        SetWindowFont(control.window, resources->FontOf(IndexOf(control)), FALSE);
+        if (control.description->kind == ControlKind::Frame) {
+            SetFrameScale(control.window, scale);
+        }
+    }
+    const HWND window = window_.get();
+    if (description_.iconResourceId != 0) {
+        SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(resources->BigIcon()));
+        SendMessageW(window, WM_SETICON, ICON_SMALL,
+                     reinterpret_cast<LPARAM>(resources->SmallIcon()));
+    }
+    tooltips_.SetScale(scale);
+    resources_ = std::move(resources);
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
 void Form::ChangeDpi(int dpi, const RECT& suggested) {
-    auto resources = std::make_unique<ScaledResources>(description_, dpi);
+    const Scale scale{dpi};
     const HWND window = window_.get();
     SetWindowPos(window, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                  suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
@@ -97,30 +102,15 @@ void Form::ChangeDpi(int dpi, const RECT& suggested) {
     // client area still gets its size in twips.
     RECT client{};
     GetClientRect(window, &client);
-    const int extraWidth = TwipsToPixels(description_.clientWidth, dpi) - client.right;
-    const int extraHeight = TwipsToPixels(description_.clientHeight, dpi) - client.bottom;
+    const SIZE wanted = ClientSize(description_, scale);
+    const int extraWidth = wanted.cx - client.right;
+    const int extraHeight = wanted.cy - client.bottom;
     if (extraWidth != 0 || extraHeight != 0) {
         SetWindowPos(window, nullptr, 0, 0, suggested.right - suggested.left + extraWidth,
                      suggested.bottom - suggested.top + extraHeight,
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
-    for (const Control& control : controls_) {
-        const RECT r = PixelRect(control.description->rect, dpi);
-        SetWindowPos(control.window, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
-                     SWP_NOZORDER | SWP_NOACTIVATE);
-        SetWindowFont(control.window, resources->FontOf(IndexOf(control)), FALSE);
-        if (control.description->kind == ControlKind::Frame) {
-            SetFrameDpi(control.window, dpi);
-        }
-    }
-    if (description_.iconResourceId != 0) {
-        SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(resources->BigIcon()));
-        SendMessageW(window, WM_SETICON, ICON_SMALL,
-                     reinterpret_cast<LPARAM>(resources->SmallIcon()));
-    }
-    tooltips_.SetDpi(dpi);
-    resources_ = std::move(resources);
-    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    LayOut(std::make_unique<ScaledResources>(description_, scale));
 }
 
 void Form::ApplyAppearance() {

@@ -2,7 +2,6 @@
 
 #include "Check.h"
 #include "Gdi.h"
-#include "ScaledResources.h"
 #include "WindowClasses.h"
 
 #include <string>
@@ -14,7 +13,8 @@ namespace {
 // The frame is a group box to everything that asks what it is (screen readers, the dialog
 // manager) and paints itself: a superclass of the system's button with BS_GROUPBOX.
 WNDPROC buttonProc = nullptr;
-// Where the frame keeps the font that WM_SETFONT gives it, and its DPI, after the button's own.
+// Where the frame keeps the font that WM_SETFONT gives it, and its scale's DPI, after the
+// button's own.
 int fontSlot = 0;
 int dpiSlot = 0;
 
@@ -39,13 +39,13 @@ void Paint(HWND frame) {
     std::wstring caption(static_cast<size_t>(GetWindowTextLengthW(frame)) + 1, L'\0');
     caption.resize(static_cast<size_t>(
         GetWindowTextW(frame, caption.data(), static_cast<int>(caption.size()))));
-    const int dpi = static_cast<int>(GetWindowLongPtrW(frame, dpiSlot));
-    RECT captionBounds{ScaleToDpi(6, dpi), 0, bounds.right, metrics.tmHeight};
+    const Scale scale{static_cast<int>(GetWindowLongPtrW(frame, dpiSlot))};
+    RECT captionBounds{scale.FromPixelsAt96(6), 0, bounds.right, metrics.tmHeight};
     DrawTextW(dc, caption.c_str(), -1, &captionBounds, DT_SINGLELINE | DT_CALCRECT);
-    captionBounds.right += ScaleToDpi(4, dpi);
+    captionBounds.right += scale.FromPixelsAt96(4);
     FillRect(dc, &captionBounds, background);
     SetBkMode(dc, TRANSPARENT);
-    OffsetRect(&captionBounds, ScaleToDpi(2, dpi), 0);
+    OffsetRect(&captionBounds, scale.FromPixelsAt96(2), 0);
     DrawTextW(dc, caption.c_str(), -1, &captionBounds, DT_SINGLELINE);
 }
 
@@ -99,8 +99,8 @@ void RegisterFrameClass() {
     PENDERLIN_REQUIRE(registered != 0, "the frame's window class does not register");
 }
 
-void SetFrameDpi(HWND frame, int dpi) {
-    SetWindowLongPtrW(frame, dpiSlot, dpi);
+void SetFrameScale(HWND frame, const Scale& scale) {
+    SetWindowLongPtrW(frame, dpiSlot, scale.dpi);
 }
 
 } // namespace penderlin::platform

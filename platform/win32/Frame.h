@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Scale.h"
+
 #include <windows.h>
 
 // The frame control: a captioned box that holds other controls. To screen readers and the dialog
@@ -9,8 +11,8 @@ namespace penderlin::platform {
 
 void RegisterFrameClass();
 
-// The DPI the frame draws its margins at: the window's, which on a DPI change is the one the
+// The scale the frame draws its margins at: the window's, which on a DPI change is the one the
 // change names, not what GetDpiForWindow reports everywhere.
-void SetFrameDpi(HWND frame, int dpi);
+void SetFrameScale(HWND frame, const Scale& scale);
 
 } // namespace penderlin::platform

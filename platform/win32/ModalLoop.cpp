@@ -2,13 +2,6 @@
 
 namespace penderlin::platform {
 
-namespace {
-
-// One user-interface thread; the stack of its modal windows, innermost last.
-thread_local std::vector<HWND> modalWindows;
-
-} // namespace
-
 ModalScope::ModalScope(HWND window) : window_(window) {
     EnumThreadWindows(
         GetCurrentThreadId(),
@@ -23,18 +16,12 @@ ModalScope::ModalScope(HWND window) : window_(window) {
     for (HWND other : disabled_) {
         EnableWindow(other, FALSE);
     }
-    modalWindows.push_back(window);
 }
 
 ModalScope::~ModalScope() {
-    modalWindows.pop_back();
     for (HWND other : disabled_) {
         EnableWindow(other, TRUE);
     }
-}
-
-HWND ModalScope::Innermost() {
-    return modalWindows.empty() ? nullptr : modalWindows.back();
 }
 
 void RunModalLoop(HWND window, const std::function<bool()>& done,

@@ -17,10 +17,6 @@ public:
     ModalScope& operator=(const ModalScope&) = delete;
     ~ModalScope();
 
-    // The innermost modal window of this thread, whose buttons are the only ones that can be
-    // clicked; nullptr when none is shown.
-    static HWND Innermost();
-
 private:
     HWND window_;
     std::vector<HWND> disabled_;

@@ -1,9 +1,7 @@
 #include "Painting.h"
 
 #include "Gdi.h"
-#include "ScaledResources.h"
 
-#include <uxtheme.h>
 #include <vssym32.h>
 
 #include <algorithm>
@@ -12,23 +10,6 @@
 namespace penderlin::platform {
 
 namespace {
-
-// The visual style's data for push buttons, while visual styles are on for the button.
-class ButtonTheme {
-public:
-    explicit ButtonTheme(HWND button) : theme_(OpenThemeData(button, L"BUTTON")) {}
-    ButtonTheme(const ButtonTheme&) = delete;
-    ButtonTheme& operator=(const ButtonTheme&) = delete;
-    ~ButtonTheme() {
-        if (theme_ != nullptr) {
-            CloseThemeData(theme_);
-        }
-    }
-    HTHEME get() const { return theme_; }
-
-private:
-    HTHEME theme_;
-};
 
 // The system colour a colour stands for, or `defaultSystemColour` for the platform's choice.
 int SystemColourIndex(Colour colour, int defaultSystemColour) {
@@ -101,13 +82,13 @@ HBRUSH ColourLabel(HDC dc, const Appearance& label, HBRUSH background) {
 }
 
 void DrawPictureButton(const DRAWITEMSTRUCT& item, std::wstring_view caption, HFONT font,
-                       HICON icon, int dpi) {
+                       HICON icon, const Scale& scale) {
     const HDC dc = item.hDC;
     RECT bounds = item.rcItem;
     const bool pressed = (item.itemState & ODS_SELECTED) != 0;
     // With visual styles, the theme's own push button, in the state the plain buttons beside it
     // show; without them, the classic bevel.
-    if (const ButtonTheme theme(item.hwndItem); theme.get() != nullptr) {
+    if (const UniqueTheme theme(OpenThemeData(item.hwndItem, L"BUTTON")); theme) {
         const bool hot = (SendMessageW(item.hwndItem, BM_GETSTATE, 0, 0) & BST_HOT) != 0;
         const int state = (item.itemState & ODS_DISABLED) ? PBS_DISABLED
                           : pressed                       ? PBS_PRESSED
@@ -124,8 +105,8 @@ void DrawPictureButton(const DRAWITEMSTRUCT& item, std::wstring_view caption, HF
 
     // The icon and the caption beneath it form one block, centred in the button.
     const int shift = pressed ? 1 : 0;
-    const int iconSize = ScaleToDpi(32, dpi);
-    int gap = ScaleToDpi(1, dpi);
+    const int iconSize = scale.IconSize();
+    int gap = scale.FromPixelsAt96(1);
     const SelectedObject selectedFont(dc, font);
     const std::wstring text(caption);
     const UINT prefix = (item.itemState & ODS_NOACCEL) ? DT_HIDEPREFIX : 0u;
@@ -154,7 +135,7 @@ void DrawPictureButton(const DRAWITEMSTRUCT& item, std::wstring_view caption, HF
 
     if ((item.itemState & ODS_FOCUS) && !(item.itemState & ODS_NOFOCUSRECT)) {
         RECT focus = bounds;
-        InflateRect(&focus, -ScaleToDpi(3, dpi), -ScaleToDpi(3, dpi));
+        InflateRect(&focus, -scale.FromPixelsAt96(3), -scale.FromPixelsAt96(3));
         DrawFocusRect(dc, &focus);
     }
 }

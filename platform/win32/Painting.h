@@ -4,6 +4,7 @@
 #include "Picture.h"
 #include "platform/Appearance.h"
 #include "platform/FormDescription.h"
+#include "platform/Scale.h"
 
 namespace penderlin::platform {
 
@@ -23,6 +24,6 @@ HBRUSH ColourLabel(HDC dc, const Appearance& label, HBRUSH background);
 
 // A picture button: its icon centred above its caption, which wraps within the button.
 void DrawPictureButton(const DRAWITEMSTRUCT& item, std::wstring_view caption, HFONT font,
-                       HICON icon, int dpi);
+                       HICON icon, const Scale& scale);
 
 } // namespace penderlin::platform

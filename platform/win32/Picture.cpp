@@ -35,17 +35,17 @@ PackedDib FindPackedDib(int resourceId) {
 
 } // namespace
 
-ScaledPicture::ScaledPicture(int resourceId, int dpi, SIZE limit) {
+ScaledPicture::ScaledPicture(int resourceId, const Scale& scale, SIZE limit) {
     const PackedDib dib = FindPackedDib(resourceId);
     if (dib.info == nullptr) {
         return;
     }
     const LONG width = dib.info->bmiHeader.biWidth;
     const LONG height = std::abs(dib.info->bmiHeader.biHeight);
-    // The source pixels that can show, and what they cover at this DPI.
-    const int sourceWidth = std::min<int>(width, MulDiv(limit.cx, 96, dpi) + 1);
-    const int sourceHeight = std::min<int>(height, MulDiv(limit.cy, 96, dpi) + 1);
-    size_ = {MulDiv(sourceWidth, dpi, 96), MulDiv(sourceHeight, dpi, 96)};
+    // The source pixels that can show, and what they cover at this scale.
+    const int sourceWidth = std::min<int>(width, scale.ToPixelsAt96(limit.cx) + 1);
+    const int sourceHeight = std::min<int>(height, scale.ToPixelsAt96(limit.cy) + 1);
+    size_ = {scale.FromPixelsAt96(sourceWidth), scale.FromPixelsAt96(sourceHeight)};
 
     const WindowDc screen(nullptr);
     bitmap_.reset(CreateCompatibleBitmap(screen.get(), size_.cx, size_.cy));

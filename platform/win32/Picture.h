@@ -1,19 +1,20 @@
 #pragma once
 
 #include "Handles.h"
+#include "platform/Scale.h"
 
 #include <optional>
 
 namespace penderlin::platform {
 
 // A window's picture, drawn from the client area's top-left corner at its 96-DPI size scaled to
-// the window's DPI. It is scaled once, straight from the program's resource, and copied 1:1
+// the window's scale. It is scaled once, straight from the program's resource, and copied 1:1
 // when painting, so that a partial repaint gives exactly the pixels of a full one. Only the part
 // that can ever show is kept: at most `limit` pixels from the top-left corner.
 class ScaledPicture {
 public:
     ScaledPicture() = default;
-    ScaledPicture(int resourceId, int dpi, SIZE limit);
+    ScaledPicture(int resourceId, const Scale& scale, SIZE limit);
 
     explicit operator bool() const { return static_cast<bool>(bitmap_); }
 

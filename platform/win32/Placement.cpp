@@ -1,7 +1,5 @@
 #include "Placement.h"
 
-#include "platform/Layout.h"
-
 #include <algorithm>
 
 namespace penderlin::platform {
@@ -29,16 +27,21 @@ void KeepWithin(RECT& rect, const RECT& area) {
 
 } // namespace
 
-SIZE FrameSize(HWND window, const FormDescription& form, int dpi) {
-    RECT frame{0, 0, TwipsToPixels(form.clientWidth, dpi), TwipsToPixels(form.clientHeight, dpi)};
+SIZE ClientSize(const FormDescription& form, const Scale& scale) {
+    return {scale.FromTwips(form.clientSize.width), scale.FromTwips(form.clientSize.height)};
+}
+
+SIZE FrameSize(HWND window, const FormDescription& form, const Scale& scale) {
+    const SIZE client = ClientSize(form, scale);
+    RECT frame{0, 0, client.cx, client.cy};
     AdjustWindowRectExForDpi(&frame, static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE)),
                              FALSE, static_cast<DWORD>(GetWindowLongPtrW(window, GWL_EXSTYLE)),
-                             static_cast<UINT>(dpi));
+                             static_cast<UINT>(scale.dpi));
     return {frame.right - frame.left, frame.bottom - frame.top};
 }
 
-void PlaceAtStart(HWND window, HWND owner, const FormDescription& form, int dpi) {
-    const SIZE size = FrameSize(window, form, dpi);
+void PlaceAtStart(HWND window, HWND owner, const FormDescription& form, const Scale& scale) {
+    const SIZE size = FrameSize(window, form, scale);
     RECT placed{};
     GetWindowRect(window, &placed);
     placed.right = placed.left + size.cx;

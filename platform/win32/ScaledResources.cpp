@@ -1,13 +1,11 @@
 #include "ScaledResources.h"
 
 #include "Check.h"
-#include "platform/Layout.h"
+#include "Placement.h"
 
 namespace penderlin::platform {
 
-int ScaleToDpi(int pixelsAt96, int dpi) {
-    return MulDiv(pixelsAt96, dpi, 96);
-}
+namespace {
 
 UniqueIcon LoadProgramIcon(int resourceId, int size) {
     UniqueIcon icon(
@@ -17,20 +15,19 @@ UniqueIcon LoadProgramIcon(int resourceId, int size) {
     return icon;
 }
 
-namespace {
-
 // A fixed window shows no more of its picture than its client area; a sizable one may show all
 // of it.
-SIZE PictureLimit(const FormDescription& form, int dpi) {
+SIZE PictureLimit(const FormDescription& form, const Scale& scale) {
     if (form.border == Border::Sizable) {
         return {LONG_MAX / 2, LONG_MAX / 2};
     }
-    return {TwipsToPixels(form.clientWidth, dpi), TwipsToPixels(form.clientHeight, dpi)};
+    return ClientSize(form, scale);
 }
 
 } // namespace
 
-ScaledResources::ScaledResources(const FormDescription& form, int dpi) : dpi_(dpi) {
+ScaledResources::ScaledResources(const FormDescription& form, const Scale& scale)
+    : scale_(scale) {
     HFONT defaultFont = nullptr;
     for (const ControlDescription& control : form.controls) {
         if (control.font.face.empty()) {
@@ -39,20 +36,20 @@ ScaledResources::ScaledResources(const FormDescription& form, int dpi) : dpi_(dp
         } else {
             controlFonts_.push_back(MakeFont(control.font));
         }
-        const int iconSize = ScaleToDpi(32, dpi);
         controlIcons_.push_back(control.kind == ControlKind::PictureButton
-                                    ? LoadProgramIcon(control.picture.resourceId, iconSize)
+                                    ? LoadProgramIcon(control.picture.resourceId, scale.IconSize())
                                     : UniqueIcon());
     }
     if (form.iconResourceId != 0) {
-        const auto size = [dpi](int metric) {
-            return GetSystemMetricsForDpi(metric, static_cast<UINT>(dpi));
+        // The title bar's and the taskbar's sizes, which the monitor's DPI alone sets.
+        const auto size = [&scale](int metric) {
+            return GetSystemMetricsForDpi(metric, static_cast<UINT>(scale.dpi));
         };
         bigIcon_ = LoadProgramIcon(form.iconResourceId, size(SM_CXICON));
         smallIcon_ = LoadProgramIcon(form.iconResourceId, size(SM_CXSMICON));
     }
     if (form.picture.resourceId != 0) {
-        picture_ = ScaledPicture(form.picture.resourceId, dpi, PictureLimit(form, dpi));
+        picture_ = ScaledPicture(form.picture.resourceId, scale, PictureLimit(form, scale));
     }
 }
 
@@ -63,10 +60,10 @@ HFONT ScaledResources::MakeFont(const Font& font) {
         NONCLIENTMETRICSW metrics{};
         metrics.cbSize = sizeof(metrics);
         SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0,
-                                   static_cast<UINT>(dpi_));
+                                   static_cast<UINT>(scale_.dpi));
         logFont = metrics.lfMessageFont;
     } else {
-        logFont.lfHeight = -MulDiv(font.hundredthsOfPoint, dpi_, 7200);
+        logFont.lfHeight = -scale_.FontHeight(font.hundredthsOfPoint);
         logFont.lfWeight = font.weight;
         logFont.lfCharSet = DEFAULT_CHARSET;
         font.face.copy(logFont.lfFaceName, LF_FACESIZE - 1);

@@ -1,7 +1,8 @@
 #include "Tooltips.h"
 
 #include "Check.h"
-#include "ScaledResources.h"
+
+#include <commctrl.h>
 
 namespace penderlin::platform {
 
@@ -9,13 +10,14 @@ void Tooltips::Add(HWND control, std::wstring_view text) {
     tools_.push_back({control, std::wstring(text)});
 }
 
-void Tooltips::SetDpi(int dpi) {
+void Tooltips::SetScale(const Scale& scale) {
+    maxWidth_ = scale.FromPixelsAt96(400);
     if (tooltip_) {
-        SendMessageW(tooltip_.get(), TTM_SETMAXTIPWIDTH, 0, ScaleToDpi(400, dpi));
+        SendMessageW(tooltip_.get(), TTM_SETMAXTIPWIDTH, 0, maxWidth_);
     }
 }
 
-void Tooltips::BeforeDispatch(HWND window, const MSG& message, int dpi) {
+void Tooltips::BeforeDispatch(HWND window, const MSG& message) {
     if (created_ || message.message != WM_MOUSEMOVE ||
         (message.hwnd != window && !IsChild(window, message.hwnd))) {
         return;
@@ -29,7 +31,7 @@ void Tooltips::BeforeDispatch(HWND window, const MSG& message, int dpi) {
                                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window, nullptr,
                                    GetModuleHandleW(nullptr), nullptr));
     PENDERLIN_REQUIRE(tooltip_, "the tooltip window cannot be made");
-    SetDpi(dpi);
+    SendMessageW(tooltip_.get(), TTM_SETMAXTIPWIDTH, 0, maxWidth_);
     for (Tool& tool : tools_) {
         TTTOOLINFOW info{};
         info.cbSize = sizeof(info);

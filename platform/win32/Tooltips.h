@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Handles.h"
+#include "platform/Scale.h"
 
 #include <string>
 #include <string_view>
@@ -16,9 +17,9 @@ public:
     // Remembers a control's tooltip text; nothing is made yet.
     void Add(HWND control, std::wstring_view text);
     // Sees each message of the window's loop first.
-    void BeforeDispatch(HWND window, const MSG& message, int dpi);
-    // Wraps long tips at a width that suits the DPI.
-    void SetDpi(int dpi);
+    void BeforeDispatch(HWND window, const MSG& message);
+    // Wraps long tips at a width that suits the window's scale.
+    void SetScale(const Scale& scale);
     void Destroy() { tooltip_.reset(); }
 
 private:
@@ -27,6 +28,7 @@ private:
         std::wstring text;
     };
     std::vector<Tool> tools_;
+    int maxWidth_ = 0;
     bool created_ = false;
     UniqueWindow tooltip_;
 };

@@ -2,16 +2,12 @@
 
 #include "Check.h"
 #include "InputBoxResource.h"
-#include "ModalLoop.h"
-
-#include <windows.h>
-
-#include <string>
+#include "platform/FormHost.h"
 
 namespace penderlin::platform {
 
-void Win32Dialogs::ShowMessage(std::wstring_view text) {
-    MessageBoxW(ModalScope::Innermost(), std::wstring(text).c_str(),
+void Win32Dialogs::ShowMessage(HWND owner, std::wstring_view text) {
+    MessageBoxW(owner, std::wstring(text).c_str(),
                 std::wstring(ApplicationTitle).c_str(), MB_OK);
 }
 
@@ -57,11 +53,11 @@ INT_PTR CALLBACK InputBoxProc(HWND dialog, UINT message, WPARAM wParam, LPARAM l
 
 } // namespace
 
-std::wstring Win32Dialogs::InputBox(std::wstring_view prompt) {
+std::wstring Win32Dialogs::InputBox(HWND owner, std::wstring_view prompt) {
     InputBoxState state{std::wstring(prompt), {}};
     [[maybe_unused]] const INT_PTR result =
         DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_INPUT_BOX),
-                        ModalScope::Innermost(), InputBoxProc, reinterpret_cast<LPARAM>(&state));
+                        owner, InputBoxProc, reinterpret_cast<LPARAM>(&state));
     PENDERLIN_REQUIRE(result != -1, "the input box's dialog template is not in the program");
     return state.answer;
 }

@@ -1,15 +1,26 @@
 #pragma once
 
-#include "platform/FormHost.h"
+#include <windows.h>
+
+#include <string>
+#include <string_view>
 
 namespace penderlin::platform {
 
-// Windows' own message box and our input box, each owned by the innermost modal window: the
-// one whose button was clicked, whether or not it is active when the click arrives.
-class Win32Dialogs final : public Dialogs {
+// The message box and the input box as a window shows them: owned by that window, the one whose
+// button was clicked. Tests put scripted boxes in their place.
+class WindowDialogs {
 public:
-    void ShowMessage(std::wstring_view text) override;
-    std::wstring InputBox(std::wstring_view prompt) override;
+    virtual ~WindowDialogs() = default;
+    virtual void ShowMessage(HWND owner, std::wstring_view text) = 0;
+    virtual std::wstring InputBox(HWND owner, std::wstring_view prompt) = 0;
+};
+
+// Windows' own message box and our input box.
+class Win32Dialogs final : public WindowDialogs {
+public:
+    void ShowMessage(HWND owner, std::wstring_view text) override;
+    std::wstring InputBox(HWND owner, std::wstring_view prompt) override;
 };
 
 } // namespace penderlin::platform

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "Driver.h"
-#include "platform/Layout.h"
+#include "platform/Scale.h"
 
 #include <gtest/gtest.h>
 
@@ -16,7 +16,9 @@ namespace penderlin::e2e {
 
 inline constexpr wchar_t kMainCaption[] = L"Oskavel";
 
-using platform::TwipsToPixels;
+inline int TwipsToPixels(int twips, int dpi) {
+    return platform::Scale{dpi}.FromTwips(twips);
+}
 
 // A control as the window's design places it, in twips.
 struct ExpectedControl {

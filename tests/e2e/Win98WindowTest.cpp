@@ -62,6 +62,8 @@ TEST_F(Win98Window, ChecksShowTheValueAloneInAMessageBox) {
     ASSERT_TRUE(dialog);
     EXPECT_FALSE(dialog->IsInputBox());
     EXPECT_EQ(dialog->text, L"Jane Doe");
+    // Owned by the window whose button was clicked, so that it stays in front of it.
+    EXPECT_EQ(dialog->owner, window);
     // The focus comes back to the same button once the box is dismissed, so Space repeats it.
     ASSERT_TRUE(Dismiss(*dialog));
     PressKey(VK_SPACE);
@@ -91,6 +93,7 @@ TEST_F(Win98Window, ChecksShowTheValueAloneInAMessageBox) {
 TEST_F(Win98Window, ReplaceStoresExactlyWhatWasTyped) {
     const Dialog input = Open(L"Replace User");
     ASSERT_TRUE(input.IsInputBox());
+    EXPECT_EQ(input.owner, window);
     EXPECT_EQ(input.prompt, L"Windows Registered User:");
     EXPECT_EQ(TextOf(input.field), L"");
     EXPECT_EQ(FocusIn(input.window), input.field);

@@ -8,13 +8,9 @@
 
 #include <gtest/gtest.h>
 
-#include <set>
-
 namespace penderlin {
 namespace {
 
-using platform::ControlKind;
-using platform::FormDescription;
 using Registry::ReadStringValue;
 using Registry::RootKey;
 using Registry::WriteStringValue;
@@ -35,24 +31,6 @@ protected:
     void SetUp() override { registry_standin::Reset(); }
     ScriptedHost host;
 };
-
-// Every button runs something, and every binding reaches a button, once.
-TEST_F(FamilyWindows, EveryButtonIsBoundAndTabIndexesAreDistinct) {
-    for (const FormDescription* form : {&forms::win98, &forms::nt, &forms::frmMain}) {
-        std::set<std::wstring_view> bound;
-        for (const auto& binding : form->clicks) {
-            EXPECT_TRUE(bound.insert(binding.control).second) << binding.control.data();
-        }
-        std::set<int> tabIndexes;
-        for (const auto& control : form->controls) {
-            EXPECT_TRUE(tabIndexes.insert(control.tabIndex).second) << control.name.data();
-            const bool isButton =
-                control.kind == ControlKind::Button || control.kind == ControlKind::PictureButton;
-            EXPECT_EQ(bound.erase(control.name) == 1, isButton) << control.name.data();
-        }
-        EXPECT_TRUE(bound.empty());
-    }
-}
 
 TEST_F(FamilyWindows, Win98ChecksReadThe98Key) {
     SetValues(k98Key, L" 98");

@@ -1,4 +1,5 @@
 #include "platform/Layout.h"
+#include "platform/Scale.h"
 #include "forms/Win98Window.h"
 
 #include <gtest/gtest.h>
@@ -7,11 +8,11 @@ namespace penderlin::platform {
 namespace {
 
 TEST(Layout, TwipsBecomePixelsAtTheWindowsDpi) {
-    EXPECT_EQ(TwipsToPixels(4845, 96), 323);
-    EXPECT_EQ(TwipsToPixels(15, 96), 1);
-    EXPECT_EQ(TwipsToPixels(4845, 144), 485); // 484.5 rounds up
-    EXPECT_EQ(TwipsToPixels(1215, 120), 101); // 101.25
-    EXPECT_EQ(TwipsToPixels(-15, 96), -1);
+    EXPECT_EQ(Scale{96}.FromTwips(4845), 323);
+    EXPECT_EQ(Scale{96}.FromTwips(15), 1);
+    EXPECT_EQ(Scale{144}.FromTwips(4845), 485); // 484.5 rounds up
+    EXPECT_EQ(Scale{120}.FromTwips(1215), 101); // 101.25
+    EXPECT_EQ(Scale{96}.FromTwips(-15), -1);
 }
 
 // Buttons come first in tab-index order whatever their place in the table, so they lie over

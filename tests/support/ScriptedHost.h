@@ -45,11 +45,11 @@ public:
         return std::make_unique<Instance>(*this, form.name);
     }
 
-    // Runs the click handler bound to the named control; false when none is bound.
+    // Runs the named control's click handler, as the window does; false when it has none.
     bool Click(const platform::FormDescription& form, std::wstring_view control) {
-        for (const auto& binding : form.clicks) {
-            if (binding.control == control) {
-                binding.handler(*this);
+        for (const auto& description : form.controls) {
+            if (description.name == control && description.onClick != nullptr) {
+                description.onClick(*this);
                 return true;
             }
         }

@@ -6,7 +6,7 @@
 #include "forms/MainWindow.h"
 #include "forms/NtWindow.h"
 #include "forms/Win98Window.h"
-#include "platform/Layout.h"
+#include "platform/Scale.h"
 #include "platform/win32/Form.h"
 #include "platform/win32/Win32Dialogs.h"
 #include "platform/win32/WindowClasses.h"
@@ -16,6 +16,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 namespace penderlin::platform {
 namespace {
@@ -28,42 +29,41 @@ int OtherDpi(int dpi) {
     return dpi == 96 ? 144 : 96;
 }
 
-// The font height a control of this description must have at this DPI.
-LONG ExpectedFontHeight(const ControlDescription& control, int dpi) {
-    if (!control.font.face.empty()) {
-        return -MulDiv(control.font.hundredthsOfPoint, dpi, 7200);
-    }
-    NONCLIENTMETRICSW metrics{};
-    metrics.cbSize = sizeof(metrics);
-    SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0,
-                               static_cast<UINT>(dpi));
-    return metrics.lfMessageFont.lfHeight;
+HWND ControlAt(HWND window, size_t index) {
+    return e2e::ControlWithId(window, kFirstControlId + static_cast<int>(index));
 }
 
-// The window is laid out as its description says at this DPI.
-void ExpectLaidOutAt(HWND window, const FormDescription& form, int dpi) {
+LONG FontHeight(HWND control) {
+    LOGFONTW font{};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof(font),
+               &font);
+    return font.lfHeight;
+}
+
+// The window is laid out as its description says at this DPI, with every control's font scaled
+// from the height it had at `startDpi`.
+void ExpectLaidOutAt(HWND window, const FormDescription& form, int dpi,
+                     const std::vector<LONG>& startFontHeights, int startDpi) {
+    const Scale scale{dpi};
     RECT client{};
     GetClientRect(window, &client);
-    EXPECT_NEAR(client.right, TwipsToPixels(form.clientWidth, dpi), 1) << "at " << dpi;
-    EXPECT_NEAR(client.bottom, TwipsToPixels(form.clientHeight, dpi), 1) << "at " << dpi;
+    EXPECT_NEAR(client.right, scale.FromTwips(form.clientSize.width), 1) << "at " << dpi;
+    EXPECT_NEAR(client.bottom, scale.FromTwips(form.clientSize.height), 1) << "at " << dpi;
     for (size_t index = 0; index < form.controls.size(); ++index) {
         const ControlDescription& description = form.controls[index];
         const std::string name(description.name.begin(), description.name.end());
-        const HWND control = e2e::ControlWithId(window, kFirstControlId + static_cast<int>(index));
+        const HWND control = ControlAt(window, index);
         ASSERT_NE(control, nullptr) << name;
         RECT r{};
         GetWindowRect(control, &r);
         MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&r), 2);
         const TwipsRect& t = description.rect;
-        EXPECT_NEAR(r.left, TwipsToPixels(t.left, dpi), 1) << name << " at " << dpi;
-        EXPECT_NEAR(r.top, TwipsToPixels(t.top, dpi), 1) << name << " at " << dpi;
-        EXPECT_NEAR(r.right - r.left, TwipsToPixels(t.width, dpi), 1) << name << " at " << dpi;
-        EXPECT_NEAR(r.bottom - r.top, TwipsToPixels(t.height, dpi), 1) << name << " at " << dpi;
-
-        LOGFONTW font{};
-        GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof(font),
-                   &font);
-        EXPECT_EQ(font.lfHeight, ExpectedFontHeight(description, dpi)) << name << " at " << dpi;
+        EXPECT_NEAR(r.left, scale.FromTwips(t.left), 1) << name << " at " << dpi;
+        EXPECT_NEAR(r.top, scale.FromTwips(t.top), 1) << name << " at " << dpi;
+        EXPECT_NEAR(r.right - r.left, scale.FromTwips(t.width), 1) << name << " at " << dpi;
+        EXPECT_NEAR(r.bottom - r.top, scale.FromTwips(t.height), 1) << name << " at " << dpi;
+        EXPECT_NEAR(FontHeight(control), startFontHeights[index] * dpi / startDpi, 1)
+            << name << " at " << dpi;
     }
     ExpectCaptionsFit(window, form.controls.size(), dpi);
 }
@@ -78,9 +78,13 @@ TEST_P(DpiChange, ToTheOtherDpiAndBackLaysTheWindowOutFromItsDescription) {
     const FormDescription& form = *GetParam();
     const Form window(form, dialogs);
     const int start = SystemDpi(window.Window());
+    std::vector<LONG> startFontHeights;
+    for (size_t index = 0; index < form.controls.size(); ++index) {
+        startFontHeights.push_back(FontHeight(ControlAt(window.Window(), index)));
+    }
     for (const int dpi : {OtherDpi(start), start}) {
         ASSERT_TRUE(e2e::ChangeDpi(window.Window(), dpi));
-        ExpectLaidOutAt(window.Window(), form, dpi);
+        ExpectLaidOutAt(window.Window(), form, dpi, startFontHeights, start);
     }
 }
 
@@ -91,9 +95,9 @@ INSTANTIATE_TEST_SUITE_P(Windows, DpiChange,
                          });
 
 std::array<int, 8> LiveCounts() {
-    return {UniqueWindow::LiveCount(),    UniqueFont::LiveCount(), UniqueBrush::LiveCount(),
-            UniqueBitmap::LiveCount(),    UniqueIcon::LiveCount(), UniqueMemoryDc::LiveCount(),
-            UniqueImageList::LiveCount(), Registry::OpenKeyCount()};
+    return {UniqueWindow::LiveCount(), UniqueFont::LiveCount(),     UniqueBrush::LiveCount(),
+            UniqueBitmap::LiveCount(), UniqueIcon::LiveCount(),     UniqueMemoryDc::LiveCount(),
+            UniqueTheme::LiveCount(),  Registry::OpenKeyCount()};
 }
 
 TEST(DpiChanges, AThousandBackAndForthLeaveEveryHandleCountWhereItWas) {

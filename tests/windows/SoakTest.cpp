@@ -14,25 +14,25 @@
 namespace penderlin::platform {
 namespace {
 
-struct CountingDialogs : Dialogs {
+struct CountingDialogs : WindowDialogs {
     int messages = 0;
     int prompts = 0;
-    void ShowMessage(std::wstring_view) override { ++messages; }
-    std::wstring InputBox(std::wstring_view) override {
+    void ShowMessage(HWND, std::wstring_view) override { ++messages; }
+    std::wstring InputBox(HWND, std::wstring_view) override {
         ++prompts;
         return L"Soak " + std::to_wstring(prompts);
     }
 };
 
-std::array<int, 7> LiveCounts() {
-    return {UniqueWindow::LiveCount(), UniqueFont::LiveCount(), UniqueBrush::LiveCount(),
-            UniqueBitmap::LiveCount(), UniqueIcon::LiveCount(), UniqueMemoryDc::LiveCount(),
-            Registry::OpenKeyCount()};
+std::array<int, 8> LiveCounts() {
+    return {UniqueWindow::LiveCount(), UniqueFont::LiveCount(),     UniqueBrush::LiveCount(),
+            UniqueBitmap::LiveCount(), UniqueIcon::LiveCount(),     UniqueMemoryDc::LiveCount(),
+            UniqueTheme::LiveCount(),  Registry::OpenKeyCount()};
 }
 
 // Builds the window, queues a click on each of its buttons but "&Close" and then the close box,
 // and runs it modally until it has handled them all.
-void OpenClickEverythingAndClose(const FormDescription& description, Dialogs& dialogs) {
+void OpenClickEverythingAndClose(const FormDescription& description, WindowDialogs& dialogs) {
     Form form(description, dialogs);
     const HWND window = form.Window();
     for (HWND child = GetWindow(window, GW_CHILD); child != nullptr;
