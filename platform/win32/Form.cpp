@@ -5,6 +5,7 @@
 #include "ModalLoop.h"
 #include "Painting.h"
 #include "Placement.h"
+#include "TextSize.h"
 #include "WindowClasses.h"
 #include "platform/Layout.h"
 #include "platform/StartupTimeline.h"
@@ -51,7 +52,7 @@ Form::Form(const FormDescription& description, WindowDialogs& dialogs, HWND owne
                                   style, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
                                   owner, nullptr, Instance(), this));
     PENDERLIN_REQUIRE(window_, "a window cannot be made");
-    const Scale scale{static_cast<int>(GetDpiForWindow(window_.get()))};
+    const Scale scale{static_cast<int>(GetDpiForWindow(window_.get())), CurrentTextPercent()};
     auto resources = std::make_unique<ScaledResources>(description, scale);
     MarkStartupStep(StartupStep::ResourcesLoaded);
     CreateControls();
@@ -204,6 +205,12 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         return 0;
     case WM_SETTINGCHANGE:
+        // Among the settings that change, perhaps the user's text size.
+        if (const int textPercent = CurrentTextPercent();
+            textPercent != resources_->scale().textPercent) {
+            ChangeTextSize(textPercent);
+        }
+        [[fallthrough]];
     case WM_SYSCOLORCHANGE:
     case WM_THEMECHANGED:
         // A high-contrast theme switched on or off, or other system colours.
@@ -218,8 +225,8 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_GETDPISCALEDSIZE: {
         // Keep the client area's size in twips, rather than scaling the frame.
-        *reinterpret_cast<SIZE*>(lParam) =
-            FrameSize(window, description_, Scale{static_cast<int>(wParam)});
+        *reinterpret_cast<SIZE*>(lParam) = FrameSize(
+            window, description_, Scale{static_cast<int>(wParam), resources_->scale().textPercent});
         return TRUE;
     }
     default:

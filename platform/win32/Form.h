@@ -57,6 +57,8 @@ private:
     // a window being made as for a change of scale.
     void LayOut(std::unique_ptr<ScaledResources> resources);
     void ChangeDpi(int dpi, const RECT& suggested);
+    // The user's text size changed: the window keeps its place and lays itself out again.
+    void ChangeTextSize(int textPercent);
     // The brushes for the window's and the controls' colours, as the theme now wants them.
     void ApplyAppearance();
     size_t IndexOf(const Control& control) const;

@@ -55,11 +55,12 @@ void Form::CreateControls() {
             break;
         }
 
-        control.window = CreateWindowExW(
-            extendedStyle, className, std::wstring(description->caption).c_str(), style, 0, 0, 0, 0,
-            parent,
-            reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + static_cast<int>(index))),
-            GetModuleHandleW(nullptr), nullptr);
+        control.window =
+            CreateWindowExW(extendedStyle, className, std::wstring(description->caption).c_str(),
+                            style, 0, 0, 0, 0, parent,
+                            reinterpret_cast<HMENU>(
+                                static_cast<INT_PTR>(kFirstControlId + static_cast<int>(index))),
+                            GetModuleHandleW(nullptr), nullptr);
         PENDERLIN_REQUIRE(control.window != nullptr, "a control cannot be made");
         if (!description->tooltip.empty()) {
             tooltips_.Add(control.window, description->tooltip);
@@ -94,7 +95,7 @@ void Form::LayOut(std::unique_ptr<ScaledResources> resources) {
 }
 
 void Form::ChangeDpi(int dpi, const RECT& suggested) {
-    const Scale scale{dpi};
+    const Scale scale{dpi, resources_->scale().textPercent};
     const HWND window = window_.get();
     SetWindowPos(window, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                  suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
@@ -108,6 +109,17 @@ void Form::ChangeDpi(int dpi, const RECT& suggested) {
     if (extraWidth != 0 || extraHeight != 0) {
         SetWindowPos(window, nullptr, 0, 0, suggested.right - suggested.left + extraWidth,
                      suggested.bottom - suggested.top + extraHeight,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    LayOut(std::make_unique<ScaledResources>(description_, scale));
+}
+
+void Form::ChangeTextSize(int textPercent) {
+    const Scale scale{resources_->scale().dpi, textPercent};
+    const HWND window = window_.get();
+    if (!IsZoomed(window) && !IsIconic(window)) {
+        const SIZE size = FrameSize(window, description_, scale);
+        SetWindowPos(window, nullptr, 0, 0, size.cx, size.cy,
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
     LayOut(std::make_unique<ScaledResources>(description_, scale));

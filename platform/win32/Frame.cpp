@@ -13,10 +13,10 @@ namespace {
 // The frame is a group box to everything that asks what it is (screen readers, the dialog
 // manager) and paints itself: a superclass of the system's button with BS_GROUPBOX.
 WNDPROC buttonProc = nullptr;
-// Where the frame keeps the font that WM_SETFONT gives it, and its scale's DPI, after the
-// button's own.
+// Where the frame keeps the font that WM_SETFONT gives it, and its scale, after the button's own.
 int fontSlot = 0;
 int dpiSlot = 0;
+int textSlot = 0;
 
 void Paint(HWND frame) {
     const PaintScope paint(frame);
@@ -39,7 +39,8 @@ void Paint(HWND frame) {
     std::wstring caption(static_cast<size_t>(GetWindowTextLengthW(frame)) + 1, L'\0');
     caption.resize(static_cast<size_t>(
         GetWindowTextW(frame, caption.data(), static_cast<int>(caption.size()))));
-    const Scale scale{static_cast<int>(GetWindowLongPtrW(frame, dpiSlot))};
+    const Scale scale{static_cast<int>(GetWindowLongPtrW(frame, dpiSlot)),
+                      static_cast<int>(GetWindowLongPtrW(frame, textSlot))};
     RECT captionBounds{scale.FromPixelsAt96(6), 0, bounds.right, metrics.tmHeight};
     DrawTextW(dc, caption.c_str(), -1, &captionBounds, DT_SINGLELINE | DT_CALCRECT);
     captionBounds.right += scale.FromPixelsAt96(4);
@@ -88,8 +89,9 @@ void RegisterFrameClass() {
     buttonProc = frame.lpfnWndProc;
     fontSlot = frame.cbWndExtra;
     dpiSlot = fontSlot + static_cast<int>(sizeof(LONG_PTR));
+    textSlot = dpiSlot + static_cast<int>(sizeof(LONG_PTR));
     frame.lpfnWndProc = FrameProc;
-    frame.cbWndExtra += 2 * static_cast<int>(sizeof(LONG_PTR));
+    frame.cbWndExtra += 3 * static_cast<int>(sizeof(LONG_PTR));
     // Its own DC, clipped to itself, as before: not the button's parent's.
     frame.style &= ~static_cast<UINT>(CS_PARENTDC);
     frame.hInstance = GetModuleHandleW(nullptr);
@@ -101,6 +103,7 @@ void RegisterFrameClass() {
 
 void SetFrameScale(HWND frame, const Scale& scale) {
     SetWindowLongPtrW(frame, dpiSlot, scale.dpi);
+    SetWindowLongPtrW(frame, textSlot, scale.textPercent);
 }
 
 } // namespace penderlin::platform

@@ -103,39 +103,41 @@ void DrawPictureButton(const DRAWITEMSTRUCT& item, std::wstring_view caption, HF
         DrawFrameControl(dc, &bounds, DFC_BUTTON, DFCS_BUTTONPUSH | (pressed ? DFCS_PUSHED : 0u));
     }
 
-    // The icon and the caption beneath it form one block, centred in the button.
+    // These buttons are narrow: their captions may use the whole width, as glyphs keep clear of
+    // the border by their own side bearings. The focus rectangle goes round the caption, a pixel
+    // clear of it, so that it crosses neither the caption nor the icon.
     const int shift = pressed ? 1 : 0;
     const int iconSize = scale.IconSize();
-    int gap = scale.FromPixelsAt96(1);
+    const int pixel = scale.FromPixelsAt96(1);
+    const int focusMargin = pixel + 1; // the clear pixel and the focus rectangle's own line
     const SelectedObject selectedFont(dc, font);
     const std::wstring text(caption);
     const UINT prefix = (item.itemState & ODS_NOACCEL) ? DT_HIDEPREFIX : 0u;
-    // The caption may use the button's whole width: these buttons are narrow, and glyphs keep
-    // clear of the border by their own side bearings.
-    RECT textBounds{bounds.left, 0, bounds.right, 0};
+    RECT textBounds = bounds;
     DrawTextW(dc, text.c_str(), -1, &textBounds, DT_CENTER | DT_WORDBREAK | DT_CALCRECT | prefix);
+    const int textWidth = textBounds.right - textBounds.left;
     const int textHeight = textBounds.bottom - textBounds.top;
-    const int room = bounds.bottom - bounds.top;
-    // Where a tall font leaves too little room, the caption takes the gap below the icon and the
-    // margin above it before any of it is cut.
-    int top = 0;
-    if (iconSize + textHeight + 3 * gap <= room) {
-        top = std::max(gap, (room - iconSize - gap - textHeight) / 2);
-    } else {
-        gap = 0;
-    }
+    // The icon and the caption beneath it form one block, centred in the button, and lifted
+    // where that would leave no room for the focus rectangle above the border.
+    const int block = iconSize + focusMargin + textHeight;
+    const int lowest = bounds.bottom - pixel - focusMargin - block;
+    const int top = std::max(0, std::min(static_cast<int>(bounds.bottom - block) / 2, lowest));
 
     DrawIconEx(dc, (bounds.right - bounds.left - iconSize) / 2 + shift, top + shift, icon, iconSize,
                iconSize, 0, nullptr, DI_NORMAL);
-    textBounds = {bounds.left + shift, top + iconSize + gap + shift, bounds.right + shift,
+    const int textTop = top + iconSize + focusMargin;
+    textBounds = {bounds.left + shift, textTop + shift, bounds.right + shift,
                   bounds.bottom + shift};
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, GetSysColor((item.itemState & ODS_DISABLED) ? COLOR_GRAYTEXT : COLOR_BTNTEXT));
     DrawTextW(dc, text.c_str(), -1, &textBounds, DT_CENTER | DT_WORDBREAK | prefix);
 
     if ((item.itemState & ODS_FOCUS) && !(item.itemState & ODS_NOFOCUSRECT)) {
-        RECT focus = bounds;
-        InflateRect(&focus, -scale.FromPixelsAt96(3), -scale.FromPixelsAt96(3));
+        // Centred as DrawText centres the caption's widest line; never outside the button.
+        const int textLeft = static_cast<int>(bounds.left + bounds.right - textWidth) / 2;
+        RECT focus{textLeft, textTop, textLeft + textWidth, textTop + textHeight};
+        InflateRect(&focus, focusMargin, focusMargin);
+        IntersectRect(&focus, &focus, &bounds);
         DrawFocusRect(dc, &focus);
     }
 }

@@ -47,9 +47,14 @@ void PlaceAtStart(HWND window, HWND owner, const FormDescription& form, const Sc
     placed.right = placed.left + size.cx;
     placed.bottom = placed.top + size.cy;
     if (form.startPosition == StartPosition::CenterScreen) {
-        const RECT screen = MonitorOf(window).rcMonitor;
+        const MONITORINFO monitor = MonitorOf(window);
+        const RECT& screen = monitor.rcMonitor;
         OffsetRect(&placed, screen.left + (screen.right - screen.left - size.cx) / 2 - placed.left,
                    screen.top + (screen.bottom - screen.top - size.cy) / 2 - placed.top);
+        // Too tall for the work area, as at a large text size: its title bar stays in reach.
+        if (size.cy > monitor.rcWork.bottom - monitor.rcWork.top) {
+            OffsetRect(&placed, 0, monitor.rcWork.top - placed.top);
+        }
     } else if (owner != nullptr) {
         // The default position is on the primary monitor; keep its place relative to the
         // monitor's corner, on the owner's monitor instead.

@@ -26,12 +26,15 @@ SIZE PictureLimit(const FormDescription& form, const Scale& scale) {
 
 } // namespace
 
-ScaledResources::ScaledResources(const FormDescription& form, const Scale& scale)
-    : scale_(scale) {
+ScaledResources::ScaledResources(const FormDescription& form, const Scale& scale) : scale_(scale) {
+    // The platform's dialog font, which the windows' fixed rectangles were laid out for (Tahoma
+    // 8 pt on every Windows since 2000, and under Wine), rather than the system's message font,
+    // which is larger on Windows 10 and 11 (Segoe UI 9 pt).
+    constexpr Font kDialogFont{.face = L"MS Shell Dlg 2", .hundredthsOfPoint = 800};
     HFONT defaultFont = nullptr;
     for (const ControlDescription& control : form.controls) {
         if (control.font.face.empty()) {
-            defaultFont = defaultFont != nullptr ? defaultFont : MakeFont(control.font);
+            defaultFont = defaultFont != nullptr ? defaultFont : MakeFont(kDialogFont);
             controlFonts_.push_back(defaultFont);
         } else {
             controlFonts_.push_back(MakeFont(control.font));
@@ -53,21 +56,12 @@ ScaledResources::ScaledResources(const FormDescription& form, const Scale& scale
     }
 }
 
-// An empty face is the message font of the system at this DPI.
 HFONT ScaledResources::MakeFont(const Font& font) {
     LOGFONTW logFont{};
-    if (font.face.empty()) {
-        NONCLIENTMETRICSW metrics{};
-        metrics.cbSize = sizeof(metrics);
-        SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0,
-                                   static_cast<UINT>(scale_.dpi));
-        logFont = metrics.lfMessageFont;
-    } else {
-        logFont.lfHeight = -scale_.FontHeight(font.hundredthsOfPoint);
-        logFont.lfWeight = font.weight;
-        logFont.lfCharSet = DEFAULT_CHARSET;
-        font.face.copy(logFont.lfFaceName, LF_FACESIZE - 1);
-    }
+    logFont.lfHeight = -scale_.FontHeight(font.hundredthsOfPoint);
+    logFont.lfWeight = font.weight;
+    logFont.lfCharSet = DEFAULT_CHARSET;
+    font.face.copy(logFont.lfFaceName, LF_FACESIZE - 1);
     fonts_.emplace_back(CreateFontIndirectW(&logFont));
     PENDERLIN_REQUIRE(fonts_.back(), "a font cannot be made");
     return fonts_.back().get();

@@ -2,13 +2,15 @@
 
 #include "Check.h"
 #include "InputBoxResource.h"
+#include "TextSize.h"
 #include "platform/FormHost.h"
+
+#include <vector>
 
 namespace penderlin::platform {
 
 void Win32Dialogs::ShowMessage(HWND owner, std::wstring_view text) {
-    MessageBoxW(owner, std::wstring(text).c_str(),
-                std::wstring(ApplicationTitle).c_str(), MB_OK);
+    MessageBoxW(owner, std::wstring(text).c_str(), std::wstring(ApplicationTitle).c_str(), MB_OK);
 }
 
 namespace {
@@ -51,14 +53,40 @@ INT_PTR CALLBACK InputBoxProc(HWND dialog, UINT message, WPARAM wParam, LPARAM l
     return FALSE;
 }
 
+// The input box's template with its font grown by the user's text size: the box is laid out in
+// dialog units, which follow the font, so all of it grows with the text.
+std::vector<WORD> InputBoxTemplate(int textPercent) {
+    const HMODULE program = GetModuleHandleW(nullptr);
+    const HRSRC found = FindResourceW(program, MAKEINTRESOURCEW(IDD_INPUT_BOX), RT_DIALOG);
+    PENDERLIN_REQUIRE(found != nullptr, "the input box's dialog template is not in the program");
+    if (found == nullptr) {
+        return {};
+    }
+    const auto* words = static_cast<const WORD*>(LockResource(LoadResource(program, found)));
+    std::vector<WORD> dialog(words, words + (SizeofResource(program, found) + 1) / sizeof(WORD));
+    // A DLGTEMPLATEEX: 13 words of fixed fields, then its menu, class and title, each an ordinal
+    // (0xFFFF and a number) or a string ending in a NUL, then its font's size in points.
+    size_t at = 13;
+    for (int field = 0; field < 3; ++field) {
+        if (dialog[at] == 0xFFFF) {
+            at += 2;
+        } else {
+            while (dialog[at++] != 0) {
+            }
+        }
+    }
+    dialog[at] = static_cast<WORD>((dialog[at] * textPercent + 50) / 100);
+    return dialog;
+}
+
 } // namespace
 
 std::wstring Win32Dialogs::InputBox(HWND owner, std::wstring_view prompt) {
     InputBoxState state{std::wstring(prompt), {}};
-    [[maybe_unused]] const INT_PTR result =
-        DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_INPUT_BOX),
-                        owner, InputBoxProc, reinterpret_cast<LPARAM>(&state));
-    PENDERLIN_REQUIRE(result != -1, "the input box's dialog template is not in the program");
+    const std::vector<WORD> dialog = InputBoxTemplate(CurrentTextPercent());
+    DialogBoxIndirectParamW(GetModuleHandleW(nullptr),
+                            reinterpret_cast<const DLGTEMPLATE*>(dialog.data()), owner,
+                            InputBoxProc, reinterpret_cast<LPARAM>(&state));
     return state.answer;
 }
 

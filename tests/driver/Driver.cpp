@@ -22,6 +22,24 @@ bool RunningUnderWine() {
     return ntdll != nullptr && GetProcAddress(ntdll, "wine_get_version") != nullptr;
 }
 
+namespace {
+
+int FromEnvironment(const wchar_t* name, int otherwise) {
+    wchar_t value[8]{};
+    return GetEnvironmentVariableW(name, value, 8) > 0 ? _wtoi(value) : otherwise;
+}
+
+} // namespace
+
+// cmake/wine-run names them for the programs it starts.
+int PrefixDpi() {
+    return FromEnvironment(L"PENDERLIN_WINE_DPI", 96);
+}
+
+int PrefixTextPercent() {
+    return FromEnvironment(L"PENDERLIN_WINE_TEXT_SIZE", 100);
+}
+
 std::wstring Beside(const wchar_t* name) {
     std::wstring path(MAX_PATH, L'\0');
     path.resize(GetModuleFileNameW(nullptr, path.data(), MAX_PATH));
@@ -57,6 +75,8 @@ HKEY OpenForWriting(const std::wstring& key) {
     return handle;
 }
 
+} // namespace
+
 Image ImageOf(HDC dc, HBITMAP bitmap, int width, int height) {
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof(info.bmiHeader);
@@ -73,8 +93,6 @@ Image ImageOf(HDC dc, HBITMAP bitmap, int width, int height) {
     }
     return image;
 }
-
-} // namespace
 
 Program::Program() {
     STARTUPINFOW startup{};
@@ -256,6 +274,18 @@ bool ChangeDpi(HWND window, int dpi) {
                                memory.address(), SMTO_NORMAL, kTimeoutMs, nullptr) != 0;
 }
 
+void StoreTextSize(int percent) {
+    const auto value = static_cast<DWORD>(percent);
+    RegSetKeyValueW(HKEY_CURRENT_USER, L"Software\\Microsoft\\Accessibility", L"TextScaleFactor",
+                    REG_DWORD, &value, sizeof(value));
+}
+
+void ChangeTextSize(int percent) {
+    StoreTextSize(percent);
+    SendMessageTimeoutW(HWND_BROADCAST, WM_SETTINGCHANGE, 0, 0, SMTO_ABORTIFHUNG, kTimeoutMs,
+                        nullptr);
+}
+
 Image ScreenPixels(const RECT& area) {
     const int width = area.right - area.left;
     const int height = area.bottom - area.top;
@@ -274,6 +304,19 @@ Image ScreenOfClientArea(HWND window) {
     GetClientRect(window, &client);
     MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&client), 2);
     return ScreenPixels(client);
+}
+
+Image PrintedClientArea(HWND window) {
+    const SIZE size = ClientSize(window);
+    const WindowDc screen(nullptr);
+    const UniqueMemoryDc memory(CreateCompatibleDC(screen.get()));
+    const UniqueBitmap bitmap(CreateCompatibleBitmap(screen.get(), size.cx, size.cy));
+    {
+        const SelectedObject selected(memory.get(), bitmap.get());
+        SendMessageW(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory.get()),
+                     PRF_CLIENT | PRF_ERASEBKGND);
+    }
+    return ImageOf(memory.get(), bitmap.get(), size.cx, size.cy);
 }
 
 int DifferentPixels(const Image& a, const Image& b) {

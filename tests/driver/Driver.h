@@ -20,6 +20,9 @@ constexpr auto kFrame = std::chrono::milliseconds(50);
 
 // True when this process runs under Wine: what rewrites registration values refuses otherwise.
 bool RunningUnderWine();
+// The DPI and the text size (a percentage) of the desktop the test prefix was made as.
+int PrefixDpi();
+int PrefixTextPercent();
 // A file in the folder of this program, and penderlin.exe there.
 std::wstring Beside(const wchar_t* name);
 std::wstring ProgramPath();
@@ -65,6 +68,11 @@ void BringToFront(HWND window);
 // does: asks the window for its frame size at the new DPI (WM_GETDPISCALEDSIZE) and sends it
 // WM_DPICHANGED with the rectangle that size suggests, in the window's own process's memory.
 bool ChangeDpi(HWND window, int dpi);
+// Stores the text size (Settings, Accessibility, Text size) as Windows does, as a percentage.
+void StoreTextSize(int percent);
+// Does what Windows does when the user changes the text size: stores it and tells every window
+// (WM_SETTINGCHANGE). Wine's programs then see it only through what is stored.
+void ChangeTextSize(int percent);
 // For checks that something does not happen: lets the program react to the input just sent.
 void GiveTheProgramTime();
 // Waits until the window's thread waits for messages again, having done what came before.
@@ -82,10 +90,15 @@ struct Image {
                        static_cast<size_t>(x)];
     }
 };
+// The pixels of a bitmap selected into no DC, or compatible with this one.
+Image ImageOf(HDC dc, HBITMAP bitmap, int width, int height);
 // What the screen shows in this rectangle of screen coordinates.
 Image ScreenPixels(const RECT& area);
 // What the screen shows of the window's client area.
 Image ScreenOfClientArea(HWND window);
+// What a window of this process draws of its client area, asked to draw it into memory
+// (WM_PRINTCLIENT), whether or not it is on screen.
+Image PrintedClientArea(HWND window);
 // How many pixels of two images differ; every pixel when their sizes differ.
 int DifferentPixels(const Image& a, const Image& b);
 // Waits until the window's client area shows `expected` again, allowing a repaint to come in

@@ -13,6 +13,8 @@ int main(int argc, char** argv) {
             stderr);
         return 1;
     }
+    // A test that changed the text size and did not get to change it back leaves it changed.
+    penderlin::e2e::StoreTextSize(penderlin::e2e::PrefixTextPercent());
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -109,5 +109,89 @@ TEST_F(NtScale, TheFamilyWindowBelongsToTheMainWindowWhichIgnoresCloseRequestsMe
     EXPECT_NE(window, nullptr);
 }
 
+// The user's text size, changed while the program runs: every open window lays itself out again
+// at the new size, as at a DPI that much higher, where it stands and with the focus where it was;
+// the input box grows with it. The text size goes back whatever happens.
+class TextSize : public Win98Scale {
+protected:
+    void TearDown() override { ChangeTextSize(PrefixTextPercent()); }
+
+    // The client area and a control at this scale; a window may grow no taller than the system
+    // lets any window be (on Windows as under Wine, a little more than the screen).
+    static void ExpectLaidOutAt(HWND window, SIZE clientTwips, const ExpectedControl& control,
+                                const platform::Scale& scale) {
+        const SIZE client = ClientSize(window);
+        RECT frame{};
+        GetWindowRect(window, &frame);
+        const int tallest =
+            GetSystemMetrics(SM_CYMAXTRACK) - (frame.bottom - frame.top - client.cy);
+        EXPECT_EQ(client.cx, scale.FromTwips(clientTwips.cx)) << scale.textPercent;
+        EXPECT_EQ(client.cy, std::min(scale.FromTwips(clientTwips.cy), tallest))
+            << scale.textPercent;
+        const RECT r = RectInParent(ControlWithText(window, control.caption));
+        EXPECT_EQ(r.left, scale.FromTwips(control.left)) << scale.textPercent;
+        EXPECT_EQ(r.top, scale.FromTwips(control.top)) << scale.textPercent;
+        EXPECT_EQ(r.right - r.left, scale.FromTwips(control.width)) << scale.textPercent;
+        EXPECT_EQ(r.bottom - r.top, scale.FromTwips(control.height)) << scale.textPercent;
+    }
+
+    SIZE InputBoxSize() const {
+        const Dialog input = Open(L"Replace User");
+        EXPECT_TRUE(input.IsInputBox());
+        const SIZE size = ClientSize(input.window);
+        EXPECT_TRUE(Dismiss(input, false));
+        return size;
+    }
+};
+
+TEST_F(TextSize, AChangeLaysEveryOpenWindowOutAgainInPlaceAndTheInputBoxGrows) {
+    const SIZE inputBox = InputBoxSize();
+    RECT mainBefore{};
+    RECT familyBefore{};
+    GetWindowRect(main, &mainBefore);
+    GetWindowRect(window, &familyBefore);
+    const HWND focused = FocusIn(window);
+
+    for (const int percent : {150, PrefixTextPercent()}) {
+        ChangeTextSize(percent);
+        ASSERT_TRUE(WaitUntilIdle(window));
+        const platform::Scale scale{PrefixDpi(), percent};
+        ExpectLaidOutAt(main, {4845, 2160}, {L"&Done!", 3960, 1080, 735, 855}, scale);
+        ExpectLaidOutAt(window, {4845, 6135}, {L"Replace Product ID", 3480, 4440, 1215, 975},
+                        scale);
+        RECT mainNow{};
+        RECT familyNow{};
+        GetWindowRect(main, &mainNow);
+        GetWindowRect(window, &familyNow);
+        EXPECT_EQ(mainNow.left, mainBefore.left);
+        EXPECT_EQ(mainNow.top, mainBefore.top);
+        EXPECT_EQ(familyNow.left, familyBefore.left);
+        EXPECT_EQ(familyNow.top, familyBefore.top);
+        EXPECT_EQ(FocusIn(window), focused);
+        if (percent == 150) {
+            const SIZE grown = InputBoxSize();
+            EXPECT_NEAR(grown.cx, inputBox.cx * 3 / 2, inputBox.cx / 10);
+            EXPECT_NEAR(grown.cy, inputBox.cy * 3 / 2, inputBox.cy / 10);
+        }
+    }
+}
+
+// At the largest text size the 98/95 window is taller than the test desktop: it opens at the top
+// of the work area, so that its title bar can be reached.
+TEST_F(TextSize, AWindowTooTallForTheWorkAreaOpensAtItsTop) {
+    PressKey('C', true);
+    ExpectBackAtMain();
+    StoreTextSize(225);
+    window = OpenFamilyWindow(L"Click here for Win98/95", L"Windows 98/95 Version");
+    ASSERT_NE(window, nullptr);
+    RECT frame{};
+    GetWindowRect(window, &frame);
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof(monitor);
+    GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &monitor);
+    ASSERT_GT(frame.bottom - frame.top, monitor.rcWork.bottom - monitor.rcWork.top);
+    EXPECT_EQ(frame.top, monitor.rcWork.top);
+}
+
 } // namespace
 } // namespace penderlin::e2e

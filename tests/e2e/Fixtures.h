@@ -52,12 +52,6 @@ inline void ExpectTabOrder(HWND window, std::span<const ExpectedControl> order) 
     PressKey(VK_TAB);
 }
 
-// The DPI the test prefix was made with, when it is not the default 96.
-inline int PrefixDpi() {
-    wchar_t value[8]{};
-    return GetEnvironmentVariableW(L"PENDERLIN_WINE_DPI", value, 8) > 0 ? _wtoi(value) : 96;
-}
-
 // At the DPI of the prefix, or at the DPI the window was last told it has.
 inline void ExpectClientSize(HWND window, int widthTwips, int heightTwips, int dpi = 0) {
     if (dpi == 0) {

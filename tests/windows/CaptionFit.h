@@ -1,17 +1,15 @@
 #pragma once
 
-#include <windows.h>
+#include "platform/FormDescription.h"
+#include "platform/Scale.h"
 
-#include <cstddef>
-#include <string>
-#include <vector>
+#include <windows.h>
 
 namespace penderlin::platform {
 
-// Every button and label of the window shows its whole caption in the font it has, at the DPI
-// the window is laid out for. Given `cut`, the captions that do not fit are named there instead
-// of failing the test.
-void ExpectCaptionsFit(HWND window, size_t controlCount, int dpi,
-                       std::vector<std::string>* cut = nullptr);
+// Every button and label of the window shows its whole caption in the font it has, at the scale
+// the window is laid out for; a picture button's caption also keeps a pixel clear of its border
+// and of its focus rectangle.
+void ExpectCaptionsFit(HWND window, const FormDescription& form, const Scale& scale);
 
 } // namespace penderlin::platform

@@ -65,7 +65,7 @@ void ExpectLaidOutAt(HWND window, const FormDescription& form, int dpi,
         EXPECT_NEAR(FontHeight(control), startFontHeights[index] * dpi / startDpi, 1)
             << name << " at " << dpi;
     }
-    ExpectCaptionsFit(window, form.controls.size(), dpi);
+    ExpectCaptionsFit(window, form, {dpi, e2e::PrefixTextPercent()});
 }
 
 class DpiChange : public testing::TestWithParam<const FormDescription*> {
@@ -95,8 +95,8 @@ INSTANTIATE_TEST_SUITE_P(Windows, DpiChange,
                          });
 
 std::array<int, 8> LiveCounts() {
-    return {UniqueWindow::LiveCount(), UniqueFont::LiveCount(),     UniqueBrush::LiveCount(),
-            UniqueBitmap::LiveCount(), UniqueIcon::LiveCount(),     UniqueMemoryDc::LiveCount(),
+    return {UniqueWindow::LiveCount(), UniqueFont::LiveCount(), UniqueBrush::LiveCount(),
+            UniqueBitmap::LiveCount(), UniqueIcon::LiveCount(), UniqueMemoryDc::LiveCount(),
             UniqueTheme::LiveCount(),  Registry::OpenKeyCount()};
 }
 

@@ -25,8 +25,8 @@ struct CountingDialogs : WindowDialogs {
 };
 
 std::array<int, 8> LiveCounts() {
-    return {UniqueWindow::LiveCount(), UniqueFont::LiveCount(),     UniqueBrush::LiveCount(),
-            UniqueBitmap::LiveCount(), UniqueIcon::LiveCount(),     UniqueMemoryDc::LiveCount(),
+    return {UniqueWindow::LiveCount(), UniqueFont::LiveCount(), UniqueBrush::LiveCount(),
+            UniqueBitmap::LiveCount(), UniqueIcon::LiveCount(), UniqueMemoryDc::LiveCount(),
             UniqueTheme::LiveCount(),  Registry::OpenKeyCount()};
 }
 
