@@ -20,7 +20,8 @@ constexpr auto kFrame = std::chrono::milliseconds(50);
 
 // True when this process runs under Wine: what rewrites registration values refuses otherwise.
 bool RunningUnderWine();
-// A file in the folder of this program, and penderlin.exe there.
+// A file in the folder of this program, and the penderlin.exe to test: the one there, or the one
+// the environment variable PENDERLIN_PROGRAM names (a Windows path).
 std::wstring Beside(const wchar_t* name);
 std::wstring ProgramPath();
 
