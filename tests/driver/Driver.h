@@ -23,7 +23,8 @@ bool RunningUnderWine();
 // The DPI and the text size (a percentage) of the desktop the test prefix was made as.
 int PrefixDpi();
 int PrefixTextPercent();
-// A file in the folder of this program, and penderlin.exe there.
+// A file in the folder of this program, and the penderlin.exe to test: the one there, or the one
+// the environment variable PENDERLIN_PROGRAM names (a Windows path).
 std::wstring Beside(const wchar_t* name);
 std::wstring ProgramPath();
 

@@ -1,8 +1,9 @@
-// Checks the built penderlin.exe itself: the protections Windows applies at load time, the DLLs
-// it imports, and the resources it must carry.
+// Checks the built penderlin.exe itself: the protections Windows applies at load time, its
+// checksum, the DLLs it imports, and the resources it must carry. Run again on the signed release.
 #include "Driver.h"
 
 #include <gtest/gtest.h>
+#include <imagehlp.h>
 
 #include <algorithm>
 #include <cstring>
@@ -92,6 +93,16 @@ TEST_F(ProgramImage, LoadsWithAddressRandomizationAndNoExecutableData) {
     EXPECT_TRUE(characteristics & IMAGE_DLLCHARACTERISTICS_HIGH_ENTROPY_VA);
     EXPECT_TRUE(characteristics & IMAGE_DLLCHARACTERISTICS_NX_COMPAT);
     EXPECT_EQ(nt->OptionalHeader.Subsystem, IMAGE_SUBSYSTEM_WINDOWS_GUI);
+}
+
+// The header's checksum is the one Windows computes from the file's bytes: the linker sets it,
+// and signing, which appends to the file, must set it again.
+TEST_F(ProgramImage, CarriesTheChecksumOfItsBytes) {
+    DWORD inHeader = 0;
+    DWORD computed = 0;
+    ASSERT_EQ(MapFileAndCheckSumW(ProgramPath().c_str(), &inHeader, &computed), CHECKSUM_SUCCESS);
+    EXPECT_NE(inHeader, 0u);
+    EXPECT_EQ(inHeader, computed);
 }
 
 TEST_F(ProgramImage, ImportsOnlyWindowsOwnDllsAndLoadsThemFromSystem32) {
