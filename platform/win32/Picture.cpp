@@ -1,7 +1,7 @@
 #include "Picture.h"
 
-#include "Check.h"
 #include "Gdi.h"
+#include "ProgramResource.h"
 
 #include <algorithm>
 
@@ -16,13 +16,11 @@ struct PackedDib {
 };
 
 PackedDib FindPackedDib(int resourceId) {
-    const HMODULE program = GetModuleHandleW(nullptr);
-    const HRSRC found = FindResourceW(program, MAKEINTRESOURCEW(resourceId), RT_BITMAP);
-    PENDERLIN_REQUIRE(found != nullptr, "a window's picture is not in the program");
-    if (found == nullptr) {
+    const auto resource = ProgramResource(resourceId, RT_BITMAP);
+    if (resource.empty()) {
         return {};
     }
-    const auto* info = static_cast<const BITMAPINFO*>(LockResource(LoadResource(program, found)));
+    const auto* info = reinterpret_cast<const BITMAPINFO*>(resource.data());
     const BITMAPINFOHEADER& header = info->bmiHeader;
     DWORD colours = header.biClrUsed;
     if (colours == 0 && header.biBitCount <= 8) {

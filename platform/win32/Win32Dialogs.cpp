@@ -1,10 +1,11 @@
 #include "Win32Dialogs.h"
 
-#include "Check.h"
 #include "InputBoxResource.h"
+#include "ProgramResource.h"
 #include "TextSize.h"
 #include "platform/FormHost.h"
 
+#include <cstring>
 #include <vector>
 
 namespace penderlin::platform {
@@ -56,14 +57,12 @@ INT_PTR CALLBACK InputBoxProc(HWND dialog, UINT message, WPARAM wParam, LPARAM l
 // The input box's template with its font grown by the user's text size: the box is laid out in
 // dialog units, which follow the font, so all of it grows with the text.
 std::vector<WORD> InputBoxTemplate(int textPercent) {
-    const HMODULE program = GetModuleHandleW(nullptr);
-    const HRSRC found = FindResourceW(program, MAKEINTRESOURCEW(IDD_INPUT_BOX), RT_DIALOG);
-    PENDERLIN_REQUIRE(found != nullptr, "the input box's dialog template is not in the program");
-    if (found == nullptr) {
-        return {};
+    const auto resource = ProgramResource(IDD_INPUT_BOX, RT_DIALOG);
+    std::vector<WORD> dialog((resource.size() + 1) / sizeof(WORD));
+    std::memcpy(dialog.data(), resource.data(), resource.size());
+    if (dialog.empty()) {
+        return dialog;
     }
-    const auto* words = static_cast<const WORD*>(LockResource(LoadResource(program, found)));
-    std::vector<WORD> dialog(words, words + (SizeofResource(program, found) + 1) / sizeof(WORD));
     // A DLGTEMPLATEEX: 13 words of fixed fields, then its menu, class and title, each an ordinal
     // (0xFFFF and a number) or a string ending in a NUL, then its font's size in points.
     size_t at = 13;

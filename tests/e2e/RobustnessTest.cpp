@@ -85,22 +85,28 @@ TEST_F(Win98BadData, AMebibyteValueShowsWithinASecond) {
     // Laying out a megabyte of text is the message box's own work, and Wine's DrawText needs
     // about a second for it on a small machine. So the second is the limit where the system's
     // box manages it, and otherwise the program may add at most a quarter to the system's time.
+    // A busy machine can stall either of the two at any moment, so the pair is timed up to three
+    // times: a slow program is slow every time.
     using namespace std::chrono_literals;
-    const auto plain = TimeForAPlainMessageBox(std::wstring(big.size(), L'K'));
-    const auto limit = std::max<std::chrono::steady_clock::duration>(1s, plain * 5 / 4 + 150ms);
-
-    // Timed to the box being shown; reading its megabyte of text back is the driver's cost.
-    const auto start = std::chrono::steady_clock::now();
-    PostMessageW(Button(L"Check Current CD-Key"), BM_CLICK, 0, 0);
-    ASSERT_NE(WaitForWindow(L"Penderlin", L"#32770"), nullptr);
-    const auto elapsed = std::chrono::steady_clock::now() - start;
-    const auto dialog = WaitForDialog();
-    ASSERT_TRUE(dialog);
+    std::chrono::steady_clock::duration plain{};
+    std::chrono::steady_clock::duration elapsed{};
+    std::chrono::steady_clock::duration limit{};
+    for (int attempt = 0; attempt < 3 && (attempt == 0 || elapsed >= limit); ++attempt) {
+        plain = TimeForAPlainMessageBox(std::wstring(big.size(), L'K'));
+        limit = std::max<std::chrono::steady_clock::duration>(1s, plain * 5 / 4 + 150ms);
+        // Timed to the box being shown; reading its megabyte of text back is the driver's cost.
+        const auto start = std::chrono::steady_clock::now();
+        PostMessageW(Button(L"Check Current CD-Key"), BM_CLICK, 0, 0);
+        ASSERT_NE(WaitForWindow(L"Penderlin", L"#32770"), nullptr);
+        elapsed = std::chrono::steady_clock::now() - start;
+        const auto dialog = WaitForDialog();
+        ASSERT_TRUE(dialog);
+        EXPECT_EQ(dialog->text.size(), big.size());
+        ASSERT_TRUE(Dismiss(*dialog));
+    }
     EXPECT_LT(elapsed, limit)
         << "the system's own box took "
         << std::chrono::duration_cast<std::chrono::milliseconds>(plain).count() << " ms";
-    EXPECT_EQ(dialog->text.size(), big.size());
-    Dismiss(*dialog);
     DeleteValue(k98Key, L"ProductKey");
 }
 
