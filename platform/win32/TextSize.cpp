@@ -24,6 +24,20 @@ struct UiSettings2 : IInspectable {
 };
 
 using UniqueLibrary = UniqueHandle<HMODULE, FreeLibrary>;
+using UniqueKey = UniqueHandle<HKEY, RegCloseKey>;
+
+constexpr wchar_t kUiSettingsClass[] = L"Windows.UI.ViewManagement.UISettings";
+constexpr wchar_t kUiSettingsRegistration[] =
+    L"Software\\Microsoft\\WindowsRuntime\\ActivatableClassId\\Windows.UI.ViewManagement."
+    L"UISettings";
+
+// Whether Windows Runtime knows the class at all: loading and starting it costs a tenth of a
+// second where it does not (Wine), and some milliseconds where it does.
+bool UiSettingsRegistered() {
+    UniqueKey key;
+    return RegOpenKeyExW(HKEY_LOCAL_MACHINE, kUiSettingsRegistration, 0, KEY_QUERY_VALUE,
+                         key.put()) == ERROR_SUCCESS;
+}
 
 template <typename Function> Function Find(const UniqueLibrary& library, const char* name) {
     return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(library.get(), name)));
@@ -32,6 +46,9 @@ template <typename Function> Function Find(const UniqueLibrary& library, const c
 // UISettings.TextScaleFactor, the documented way, on the Windows versions that have it (Windows
 // 10 1607 and later; not Wine). Windows Runtime is loaded only for this, from System32.
 std::optional<double> UiSettingsTextScaleFactor() {
+    if (!UiSettingsRegistered()) {
+        return std::nullopt;
+    }
     const UniqueLibrary combase(
         LoadLibraryExW(L"combase.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32));
     if (!combase) {
@@ -47,12 +64,11 @@ std::optional<double> UiSettingsTextScaleFactor() {
         return std::nullopt;
     }
     std::optional<double> factor;
-    constexpr wchar_t kClass[] = L"Windows.UI.ViewManagement.UISettings";
     HSTRING_HEADER header{};
     HSTRING className = nullptr;
     IInspectable* settings = nullptr;
-    if (SUCCEEDED(
-            makeString(kClass, static_cast<UINT32>(std::size(kClass) - 1), &header, &className)) &&
+    if (SUCCEEDED(makeString(kUiSettingsClass, static_cast<UINT32>(std::size(kUiSettingsClass) - 1),
+                             &header, &className)) &&
         SUCCEEDED(activate(className, &settings))) {
         UiSettings2* settings2 = nullptr;
         double value = 0;
