@@ -51,7 +51,7 @@ Form::Form(const FormDescription& description, WindowDialogs& dialogs, HWND owne
                                   style, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
                                   owner, nullptr, Instance(), this));
     PENDERLIN_REQUIRE(window_, "a window cannot be made");
-    const Scale scale{static_cast<int>(GetDpiForWindow(window_.get()))};
+    const Scale scale = ScaleAtDpi(static_cast<int>(GetDpiForWindow(window_.get())));
     auto resources = std::make_unique<ScaledResources>(description, scale);
     MarkStartupStep(StartupStep::ResourcesLoaded);
     CreateControls();
@@ -196,6 +196,12 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             SetFocus(focus_);
         }
         return 0;
+    case WM_SIZE:
+        if (wParam == SIZE_RESTORED && restoreToDesignSize_) {
+            restoreToDesignSize_ = false;
+            FitClientArea(window, ClientSize(description_, resources_->scale()));
+        }
+        return 0;
     case WM_CLOSE:
         // A close request that reaches a window while its modal window is open (the taskbar's
         // "Close window") changes nothing, and is not kept for later.
@@ -217,9 +223,9 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         ChangeDpi(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
         return 0;
     case WM_GETDPISCALEDSIZE: {
-        // Keep the client area's size in twips, rather than scaling the frame.
-        *reinterpret_cast<SIZE*>(lParam) =
-            FrameSize(window, description_, Scale{static_cast<int>(wParam)});
+        // The client area scales, not the frame around it.
+        auto& size = *reinterpret_cast<SIZE*>(lParam);
+        size = RescaledFrameSize(size, ScaleAtDpi(static_cast<int>(wParam)));
         return TRUE;
     }
     default:

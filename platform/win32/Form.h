@@ -56,6 +56,11 @@ private:
     // the frame's margins, the window's icons and the tooltip's width. The one layout path, for
     // a window being made as for a change of scale.
     void LayOut(std::unique_ptr<ScaledResources> resources);
+    // The frame size to answer WM_GETDPISCALEDSIZE with: `pending`, the size the window is about
+    // to have at its present scale, turned into the size it should have at `to`.
+    SIZE RescaledFrameSize(SIZE pending, const Scale& to) const;
+    // Takes up a new DPI, keeping the window's state: a normal window takes the suggested
+    // rectangle, and a maximized or minimized one stays as it is and restores to its design size.
     void ChangeDpi(int dpi, const RECT& suggested);
     // The brushes for the window's and the controls' colours, as the theme now wants them.
     void ApplyAppearance();
@@ -72,6 +77,9 @@ private:
     UniqueBrush ownBackground_;
     HWND focus_ = nullptr;
     bool unloaded_ = false;
+    // Set by a change of scale while maximized or minimized: the next restore brings the client
+    // area to its design size.
+    bool restoreToDesignSize_ = false;
     // Declared last so that they go first: the windows use the fonts, brushes and icons above.
     UniqueWindow window_;
     Tooltips tooltips_;

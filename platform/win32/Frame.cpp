@@ -2,6 +2,7 @@
 
 #include "Check.h"
 #include "Gdi.h"
+#include "ScaledResources.h"
 #include "WindowClasses.h"
 
 #include <string>
@@ -39,7 +40,7 @@ void Paint(HWND frame) {
     std::wstring caption(static_cast<size_t>(GetWindowTextLengthW(frame)) + 1, L'\0');
     caption.resize(static_cast<size_t>(
         GetWindowTextW(frame, caption.data(), static_cast<int>(caption.size()))));
-    const Scale scale{static_cast<int>(GetWindowLongPtrW(frame, dpiSlot))};
+    const Scale scale = ScaleAtDpi(static_cast<int>(GetWindowLongPtrW(frame, dpiSlot)));
     RECT captionBounds{scale.FromPixelsAt96(6), 0, bounds.right, metrics.tmHeight};
     DrawTextW(dc, caption.c_str(), -1, &captionBounds, DT_SINGLELINE | DT_CALCRECT);
     captionBounds.right += scale.FromPixelsAt96(4);

@@ -26,8 +26,11 @@ SIZE PictureLimit(const FormDescription& form, const Scale& scale) {
 
 } // namespace
 
-ScaledResources::ScaledResources(const FormDescription& form, const Scale& scale)
-    : scale_(scale) {
+Scale ScaleAtDpi(int dpi) {
+    return Scale{dpi};
+}
+
+ScaledResources::ScaledResources(const FormDescription& form, const Scale& scale) : scale_(scale) {
     HFONT defaultFont = nullptr;
     for (const ControlDescription& control : form.controls) {
         if (control.font.face.empty()) {
