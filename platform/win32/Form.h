@@ -62,11 +62,15 @@ private:
     // Takes up a new DPI, keeping the window's state: a normal window takes the suggested
     // rectangle, and a maximized or minimized one stays as it is and restores to its design size.
     void ChangeDpi(int dpi, const RECT& suggested);
+    // Minimizing a window minimizes the program: its root owner, with the windows it owns.
+    void MinimizeProgram() const;
     // The brushes for the window's and the controls' colours, as the theme now wants them.
     void ApplyAppearance();
     size_t IndexOf(const Control& control) const;
     const Control* FindControl(HWND window) const;
     void Click(const Control& control);
+    // Notes the control that has the focus, if it is one of this window's, to give it back later.
+    void RememberFocus();
 
     const FormDescription& description_;
     WindowDialogs& dialogs_;
@@ -77,6 +81,8 @@ private:
     UniqueBrush ownBackground_;
     HWND focus_ = nullptr;
     bool unloaded_ = false;
+    // Minimized: the windows it owns were hidden with it, and come back when it is restored.
+    bool minimized_ = false;
     // Set by a change of scale while maximized or minimized: the next restore brings the client
     // area to its design size.
     bool restoreToDesignSize_ = false;

@@ -109,5 +109,35 @@ TEST_F(NtScale, TheFamilyWindowBelongsToTheMainWindowWhichIgnoresCloseRequestsMe
     EXPECT_NE(window, nullptr);
 }
 
+// An owned window has no taskbar button of its own: minimizing it minimizes the program, and
+// restoring the program, by the taskbar's system command or by ShowWindow, brings it back in
+// front, active, with the focus where it was, over a main window still waiting for it.
+TEST_F(NtScale, MinimizingTheFamilyWindowMinimizesTheProgramWhichComesBackWithIt) {
+    // The focus on another control than the one it starts on.
+    const HWND first = WaitForFocusIn(window);
+    PressKey(VK_TAB);
+    HWND focused = nullptr;
+    ASSERT_TRUE(WaitFor([&] {
+        focused = FocusIn(window);
+        return focused != first && IsChild(window, focused);
+    }));
+    for (const bool bySystemCommand : {true, false}) {
+        PostMessageW(window, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+        EXPECT_TRUE(WaitFor([&] { return IsIconic(main) && !IsWindowVisible(window); }));
+        if (bySystemCommand) {
+            PostMessageW(main, WM_SYSCOMMAND, SC_RESTORE, 0);
+        } else {
+            ShowWindowAsync(main, SW_RESTORE);
+        }
+        EXPECT_TRUE(WaitFor([&] {
+            return !IsIconic(main) && IsWindowVisible(window) && GetForegroundWindow() == window;
+        }));
+        EXPECT_TRUE(WaitFor([&] { return FocusIn(window) == focused; }));
+        EXPECT_FALSE(IsWindowEnabled(main));
+    }
+    PostMessageW(Button(L"&Close"), BM_CLICK, 0, 0);
+    ExpectBackAtMain();
+}
+
 } // namespace
 } // namespace penderlin::e2e
