@@ -162,6 +162,9 @@ LRESULT CALLBACK Form::FormProc(HWND window, UINT message, WPARAM wParam, LPARAM
         const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
         SetWindowLongPtrW(window, GWLP_USERDATA,
                           reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+        // Windows 10 1607 runs the program per-monitor (v1), and scales a window's title bar and
+        // borders with its monitor only when asked here; later versions always do.
+        EnableNonClientDpiScaling(window);
     }
     auto* form = reinterpret_cast<Form*>(GetWindowLongPtrW(window, GWLP_USERDATA));
     if (form == nullptr || form->window_.get() != window || !form->resources_) {

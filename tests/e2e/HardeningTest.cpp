@@ -135,8 +135,8 @@ TEST_F(ProgramImage, CarriesItsManifest) {
         static_cast<const char*>(LockResource(LoadResource(module, resource))),
         SizeofResource(module, resource));
     for (const char* setting :
-         {"highestAvailable", ">UTF-8<", "PerMonitorV2", "Microsoft.Windows.Common-Controls",
-          "8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a"}) {
+         {"highestAvailable", ">UTF-8<", ">PerMonitorV2, PerMonitor<",
+          "Microsoft.Windows.Common-Controls", "8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a"}) {
         EXPECT_NE(manifest.find(setting), std::string::npos) << setting;
     }
     FreeLibrary(module);
