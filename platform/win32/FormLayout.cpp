@@ -50,16 +50,16 @@ void Form::CreateControls() {
             break;
         case ControlKind::Frame:
             className = kFrameClassName;
-            style |= BS_GROUPBOX;
             extendedStyle = WS_EX_CONTROLPARENT; // Tab reaches the controls inside
             break;
         }
 
-        control.window = CreateWindowExW(
-            extendedStyle, className, std::wstring(description->caption).c_str(), style, 0, 0, 0, 0,
-            parent,
-            reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + static_cast<int>(index))),
-            GetModuleHandleW(nullptr), nullptr);
+        control.window =
+            CreateWindowExW(extendedStyle, className, std::wstring(description->caption).c_str(),
+                            style, 0, 0, 0, 0, parent,
+                            reinterpret_cast<HMENU>(
+                                static_cast<INT_PTR>(kFirstControlId + static_cast<int>(index))),
+                            GetModuleHandleW(nullptr), nullptr);
         PENDERLIN_REQUIRE(control.window != nullptr, "a control cannot be made");
         if (!description->tooltip.empty()) {
             tooltips_.Add(control.window, description->tooltip);

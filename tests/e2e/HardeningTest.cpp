@@ -97,7 +97,7 @@ TEST_F(ProgramImage, LoadsWithAddressRandomizationAndNoExecutableData) {
 TEST_F(ProgramImage, ImportsOnlyWindowsOwnDllsAndLoadsThemFromSystem32) {
     const std::set<std::string> windowsDlls = {"KERNEL32.DLL", "USER32.DLL",   "GDI32.DLL",
                                                "COMCTL32.DLL", "ADVAPI32.DLL", "MSVCRT.DLL",
-                                               "UXTHEME.DLL"};
+                                               "UXTHEME.DLL",  "OLE32.DLL"};
     bool setsDllDirectories = false;
     for (const auto& [dll, functions] : Imports()) {
         EXPECT_TRUE(windowsDlls.count(dll)) << dll;
