@@ -144,6 +144,23 @@ void Form::RememberFocus() {
     }
 }
 
+void Form::PaintWindowBackground(HDC dc, const RECT& area) const {
+    PaintBackground(dc, area, background_,
+                    WindowAppearance(description_, highContrast_).picture ? &resources_->Picture()
+                                                                          : nullptr,
+                    description_.picture);
+}
+
+void Form::PaintBeneath(HWND control, HDC dc) const {
+    RECT area{};
+    GetClientRect(control, &area);
+    MapWindowPoints(control, window_.get(), reinterpret_cast<POINT*>(&area), 2);
+    POINT origin{};
+    OffsetViewportOrgEx(dc, -area.left, -area.top, &origin);
+    PaintWindowBackground(dc, area);
+    SetViewportOrgEx(dc, origin.x, origin.y, nullptr);
+}
+
 void Form::MinimizeProgram() const {
     // An owned window has no taskbar button of its own: minimized alone, it would leave the
     // program as a disabled main window. So the first of its owners goes (found through the
@@ -180,11 +197,7 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         const auto dc = reinterpret_cast<HDC>(wParam);
         RECT area{};
         GetClipBox(dc, &area);
-        PaintBackground(dc, area, background_,
-                        WindowAppearance(description_, highContrast_).picture
-                            ? &resources_->Picture()
-                            : nullptr,
-                        description_.picture);
+        PaintWindowBackground(dc, area);
         return TRUE;
     }
     case WM_CTLCOLORSTATIC: {
@@ -192,9 +205,15 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         if (control == nullptr) {
             return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
         }
-        return reinterpret_cast<LRESULT>(ColourLabel(
-            reinterpret_cast<HDC>(wParam), ControlAppearance(*control->description, highContrast_),
-            control->background));
+        const auto dc = reinterpret_cast<HDC>(wParam);
+        const Appearance appearance = ControlAppearance(*control->description, highContrast_);
+        if (appearance.background.kind == Colour::Kind::Transparent) {
+            // What shows through is painted first on every repaint, so that a label redrawn
+            // alone (when Alt shows the access keys, say) draws its text once on a clean
+            // background, exactly as a repaint of the whole window does.
+            PaintBeneath(control->window, dc);
+        }
+        return reinterpret_cast<LRESULT>(ColourLabel(dc, appearance, control->background));
     }
     case WM_DRAWITEM: {
         const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);

@@ -62,6 +62,10 @@ private:
     // Takes up a new DPI, keeping the window's state: a normal window takes the suggested
     // rectangle, and a maximized or minimized one stays as it is and restores to its design size.
     void ChangeDpi(int dpi, const RECT& suggested);
+    // Paints the window's background and picture in `area` of its client area.
+    void PaintWindowBackground(HDC dc, const RECT& area) const;
+    // Paints what the window shows beneath a control into the control's DC.
+    void PaintBeneath(HWND control, HDC dc) const;
     // Minimizing a window minimizes the program: its root owner, with the windows it owns.
     void MinimizeProgram() const;
     // The brushes for the window's and the controls' colours, as the theme now wants them.
