@@ -1,6 +1,7 @@
 // What a real Windows desktop does and Wine does not: a window moved to a monitor of another
-// scale is sent WM_DPICHANGED (the driver sends it as Windows would), and a modal window belongs
-// to the window that opened it.
+// scale is sent WM_DPICHANGED (the driver sends it as Windows would), a modal window belongs to
+// the window that opened it, and the taskbar restores a minimized program (the test sends the
+// system command the taskbar sends, or calls ShowWindow).
 #include "Fixtures.h"
 #include "assets/ResourceIds.h"
 
