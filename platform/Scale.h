@@ -29,6 +29,10 @@ struct Scale {
     }
     // The side of the icons on picture buttons: 32 pixels at 96 DPI.
     constexpr int IconSize() const { return FromPixelsAt96(32); }
+    // Pixels at another scale to pixels at this one.
+    constexpr int Rescaled(int pixels, const Scale& from) const {
+        return Rounded(pixels, dpi * textPercent, from.dpi * from.textPercent);
+    }
 
 private:
     static constexpr int Rounded(long long value, long long numerator, long long denominator) {

@@ -13,6 +13,7 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <optional>
 #include <string>
 
 namespace penderlin::platform {
@@ -52,7 +53,7 @@ Form::Form(const FormDescription& description, WindowDialogs& dialogs, HWND owne
                                   style, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
                                   owner, nullptr, Instance(), this));
     PENDERLIN_REQUIRE(window_, "a window cannot be made");
-    const Scale scale{static_cast<int>(GetDpiForWindow(window_.get())), CurrentTextPercent()};
+    const Scale scale = ScaleAtDpi(static_cast<int>(GetDpiForWindow(window_.get())));
     auto resources = std::make_unique<ScaledResources>(description, scale);
     MarkStartupStep(StartupStep::ResourcesLoaded);
     CreateControls();
@@ -113,11 +114,31 @@ void Form::Click(const Control& control) {
     }
 }
 
+void Form::PaintWindowBackground(HDC dc, const RECT& area) const {
+    PaintBackground(dc, area, background_,
+                    WindowAppearance(description_, highContrast_).picture ? &resources_->Picture()
+                                                                          : nullptr,
+                    description_.picture);
+}
+
+void Form::PaintBeneath(HWND control, HDC dc) const {
+    RECT area{};
+    GetClientRect(control, &area);
+    MapWindowPoints(control, window_.get(), reinterpret_cast<POINT*>(&area), 2);
+    POINT origin{};
+    OffsetViewportOrgEx(dc, -area.left, -area.top, &origin);
+    PaintWindowBackground(dc, area);
+    SetViewportOrgEx(dc, origin.x, origin.y, nullptr);
+}
+
 LRESULT CALLBACK Form::FormProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
         const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
         SetWindowLongPtrW(window, GWLP_USERDATA,
                           reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+        // Windows 10 1607 runs the program per-monitor (v1), and scales a window's title bar and
+        // borders with its monitor only when asked here; later versions always do.
+        EnableNonClientDpiScaling(window);
     }
     auto* form = reinterpret_cast<Form*>(GetWindowLongPtrW(window, GWLP_USERDATA));
     if (form == nullptr || form->window_.get() != window || !form->resources_) {
@@ -127,17 +148,16 @@ LRESULT CALLBACK Form::FormProc(HWND window, UINT message, WPARAM wParam, LPARAM
 }
 
 LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (const std::optional<LRESULT> result = HandleStateMessage(message, wParam, lParam)) {
+        return *result;
+    }
     const HWND window = window_.get();
     switch (message) {
     case WM_ERASEBKGND: {
         const auto dc = reinterpret_cast<HDC>(wParam);
         RECT area{};
         GetClipBox(dc, &area);
-        PaintBackground(dc, area, background_,
-                        WindowAppearance(description_, highContrast_).picture
-                            ? &resources_->Picture()
-                            : nullptr,
-                        description_.picture);
+        PaintWindowBackground(dc, area);
         return TRUE;
     }
     case WM_CTLCOLORSTATIC: {
@@ -145,9 +165,15 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         if (control == nullptr) {
             return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
         }
-        return reinterpret_cast<LRESULT>(ColourLabel(
-            reinterpret_cast<HDC>(wParam), ControlAppearance(*control->description, highContrast_),
-            control->background));
+        const auto dc = reinterpret_cast<HDC>(wParam);
+        const Appearance appearance = ControlAppearance(*control->description, highContrast_);
+        if (appearance.background.kind == Colour::Kind::Transparent) {
+            // What shows through is painted first on every repaint, so that a label redrawn
+            // alone (when Alt shows the access keys, say) draws its text once on a clean
+            // background, exactly as a repaint of the whole window does.
+            PaintBeneath(control->window, dc);
+        }
+        return reinterpret_cast<LRESULT>(ColourLabel(dc, appearance, control->background));
     }
     case WM_DRAWITEM: {
         const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
@@ -186,17 +212,6 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         return 0;
     }
-    case WM_ACTIVATE:
-        // Keep the focus on the same control across deactivation, as dialogs do.
-        if (LOWORD(wParam) == WA_INACTIVE) {
-            const HWND focused = GetFocus();
-            if (focused != nullptr && IsChild(window, focused)) {
-                focus_ = focused;
-            }
-        } else if (focus_ != nullptr) {
-            SetFocus(focus_);
-        }
-        return 0;
     case WM_CLOSE:
         // A close request that reaches a window while its modal window is open (the taskbar's
         // "Close window") changes nothing, and is not kept for later.
@@ -208,7 +223,7 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         // Among the settings that change, perhaps the user's text size.
         if (const int textPercent = CurrentTextPercent();
             textPercent != resources_->scale().textPercent) {
-            ChangeTextSize(textPercent);
+            ChangeScale({resources_->scale().dpi, textPercent}, nullptr);
         }
         [[fallthrough]];
     case WM_SYSCOLORCHANGE:
@@ -221,12 +236,12 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return DefWindowProcW(window, message, wParam, lParam);
     case WM_DPICHANGED:
         // The new DPI is the message's: GetDpiForWindow may not have caught up.
-        ChangeDpi(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+        ChangeScale(ScaleAtDpi(LOWORD(wParam)), reinterpret_cast<const RECT*>(lParam));
         return 0;
     case WM_GETDPISCALEDSIZE: {
-        // Keep the client area's size in twips, rather than scaling the frame.
-        *reinterpret_cast<SIZE*>(lParam) = FrameSize(
-            window, description_, Scale{static_cast<int>(wParam), resources_->scale().textPercent});
+        // The client area scales, not the frame around it.
+        auto& size = *reinterpret_cast<SIZE*>(lParam);
+        size = RescaledFrameSize(size, ScaleAtDpi(static_cast<int>(wParam)));
         return TRUE;
     }
     default:

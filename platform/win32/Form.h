@@ -7,6 +7,7 @@
 #include "platform/FormHost.h"
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace penderlin::platform {
@@ -47,6 +48,8 @@ private:
 
     static LRESULT CALLBACK FormProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    // Minimizing, restoring and activation, or nothing for another message.
+    std::optional<LRESULT> HandleStateMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
     // Makes the controls, each in its frame or the window, in their stacking and tab order; they
     // get their places, fonts and colours from LayOut and ApplyAppearance.
@@ -56,14 +59,26 @@ private:
     // the frame's margins, the window's icons and the tooltip's width. The one layout path, for
     // a window being made as for a change of scale.
     void LayOut(std::unique_ptr<ScaledResources> resources);
-    void ChangeDpi(int dpi, const RECT& suggested);
-    // The user's text size changed: the window keeps its place and lays itself out again.
-    void ChangeTextSize(int textPercent);
+    // The frame size to answer WM_GETDPISCALEDSIZE with: `pending`, the size the window is about
+    // to have at its present scale, turned into the size it should have at `to`.
+    SIZE RescaledFrameSize(SIZE pending, const Scale& to) const;
+    // Takes up a new scale (a DPI with the rectangle Windows suggests, or a text size, where the
+    // window stays), keeping the window's state: a normal window keeps its size in inches, or its
+    // design size, and a maximized or minimized one stays as it is and restores to its design size.
+    void ChangeScale(const Scale& scale, const RECT* suggested);
+    // Paints the window's background and picture in `area` of its client area.
+    void PaintWindowBackground(HDC dc, const RECT& area) const;
+    // Paints what the window shows beneath a control into the control's DC.
+    void PaintBeneath(HWND control, HDC dc) const;
+    // Minimizing a window minimizes the program: its root owner, with the windows it owns.
+    void MinimizeProgram() const;
     // The brushes for the window's and the controls' colours, as the theme now wants them.
     void ApplyAppearance();
     size_t IndexOf(const Control& control) const;
     const Control* FindControl(HWND window) const;
     void Click(const Control& control);
+    // Notes the control that has the focus, if it is one of this window's, to give it back later.
+    void RememberFocus();
 
     const FormDescription& description_;
     WindowDialogs& dialogs_;
@@ -74,6 +89,11 @@ private:
     UniqueBrush ownBackground_;
     HWND focus_ = nullptr;
     bool unloaded_ = false;
+    // Minimized: the windows it owns were hidden with it, and come back when it is restored.
+    bool minimized_ = false;
+    // Set by a change of scale while maximized or minimized: the next restore brings the client
+    // area to its design size.
+    bool restoreToDesignSize_ = false;
     // Declared last so that they go first: the windows use the fonts, brushes and icons above.
     UniqueWindow window_;
     Tooltips tooltips_;

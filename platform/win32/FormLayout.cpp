@@ -50,7 +50,6 @@ void Form::CreateControls() {
             break;
         case ControlKind::Frame:
             className = kFrameClassName;
-            style |= BS_GROUPBOX;
             extendedStyle = WS_EX_CONTROLPARENT; // Tab reaches the controls inside
             break;
         }
@@ -94,33 +93,46 @@ void Form::LayOut(std::unique_ptr<ScaledResources> resources) {
     RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
-void Form::ChangeDpi(int dpi, const RECT& suggested) {
-    const Scale scale{dpi, resources_->scale().textPercent};
+SIZE Form::RescaledFrameSize(SIZE pending, const Scale& to) const {
     const HWND window = window_.get();
-    SetWindowPos(window, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
-    // Where the frame is not drawn at the new DPI after all (Wine keeps the system's), the
-    // client area still gets its size in twips.
-    RECT client{};
-    GetClientRect(window, &client);
-    const SIZE wanted = ClientSize(description_, scale);
-    const int extraWidth = wanted.cx - client.right;
-    const int extraHeight = wanted.cy - client.bottom;
-    if (extraWidth != 0 || extraHeight != 0) {
-        SetWindowPos(window, nullptr, 0, 0, suggested.right - suggested.left + extraWidth,
-                     suggested.bottom - suggested.top + extraHeight,
-                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    if (IsZoomed(window) || IsIconic(window)) {
+        // Windows asks about the size the window is restored to.
+        return FrameSize(window, description_, to);
     }
-    LayOut(std::make_unique<ScaledResources>(description_, scale));
+    // The client area within `pending`, with the frame as the system draws it now.
+    RECT frame{};
+    RECT client{};
+    GetWindowRect(window, &frame);
+    GetClientRect(window, &client);
+    const SIZE pendingClient{pending.cx - (frame.right - frame.left - client.right),
+                             pending.cy - (frame.bottom - frame.top - client.bottom)};
+    return FrameAround(
+        window, RescaledClientSize(description_, pendingClient, resources_->scale(), to), to);
 }
 
-void Form::ChangeTextSize(int textPercent) {
-    const Scale scale{resources_->scale().dpi, textPercent};
+void Form::ChangeScale(const Scale& scale, const RECT* suggested) {
     const HWND window = window_.get();
-    if (!IsZoomed(window) && !IsIconic(window)) {
-        const SIZE size = FrameSize(window, description_, scale);
-        SetWindowPos(window, nullptr, 0, 0, size.cx, size.cy,
-                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    if (IsZoomed(window) || IsIconic(window)) {
+        // A maximized window takes the rectangle Windows gives it on its new monitor; a minimized
+        // one has no size to change. Either restores to its design size at the new scale.
+        if (suggested != nullptr && IsZoomed(window)) {
+            SetWindowPos(window, nullptr, suggested->left, suggested->top,
+                         suggested->right - suggested->left, suggested->bottom - suggested->top,
+                         SWP_NOZORDER | SWP_NOACTIVATE);
+        }
+        SetRestoredSize(window, FrameSize(window, description_, scale));
+        restoreToDesignSize_ = true;
+    } else {
+        RECT client{};
+        GetClientRect(window, &client);
+        const SIZE wanted = RescaledClientSize(description_, {client.right, client.bottom},
+                                               resources_->scale(), scale);
+        if (suggested != nullptr) {
+            SetWindowPos(window, nullptr, suggested->left, suggested->top,
+                         suggested->right - suggested->left, suggested->bottom - suggested->top,
+                         SWP_NOZORDER | SWP_NOACTIVATE);
+        }
+        FitClientArea(window, wanted);
     }
     LayOut(std::make_unique<ScaledResources>(description_, scale));
 }

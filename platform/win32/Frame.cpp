@@ -2,7 +2,14 @@
 
 #include "Check.h"
 #include "Gdi.h"
+#include "Handles.h"
 #include "WindowClasses.h"
+
+#include <objbase.h>
+// The property GUIDs of dynamic annotation are defined here, as oleacc.h asks.
+#include <initguid.h>
+
+#include <oleacc.h>
 
 #include <string>
 
@@ -10,13 +17,45 @@ namespace penderlin::platform {
 
 namespace {
 
-// The frame is a group box to everything that asks what it is (screen readers, the dialog
-// manager) and paints itself: a superclass of the system's button with BS_GROUPBOX.
-WNDPROC buttonProc = nullptr;
-// Where the frame keeps the font that WM_SETFONT gives it, and its scale, after the button's own.
-int fontSlot = 0;
-int dpiSlot = 0;
-int textSlot = 0;
+// The frame is a window class of its own, not the system's group box: a group box's accessible
+// object has no children, so screen readers would lose the controls inside. Where the frame keeps
+// the font that WM_SETFONT gives it, its scale, and whether it has told screen readers its
+// role.
+constexpr int kFontSlot = 0;
+constexpr int kDpiSlot = sizeof(LONG_PTR);
+constexpr int kTextSlot = 2 * sizeof(LONG_PTR);
+constexpr int kAnnotatedSlot = 3 * sizeof(LONG_PTR);
+
+using UniqueAnnotations = UniqueInterface<IAccPropServices>;
+
+// Windows' dynamic annotation service, on a thread where COM is running; none otherwise, and the
+// frame then goes without its role.
+UniqueAnnotations Annotations() {
+    UniqueAnnotations services;
+    CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER, IID_IAccPropServices,
+                     reinterpret_cast<void**>(static_cast<IAccPropServices**>(services.put())));
+    return services;
+}
+
+// Screen readers hear the frame as a grouping, as they would a group box; its name is its
+// caption, as for any window.
+void AnnotateRole(HWND frame) {
+    if (const UniqueAnnotations services = Annotations()) {
+        VARIANT role{};
+        role.vt = VT_I4;
+        role.lVal = ROLE_SYSTEM_GROUPING;
+        services.get()->SetHwndProp(frame, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
+                                    PROPID_ACC_ROLE, role);
+    }
+}
+
+// A window made later may get the frame's handle: it must not inherit the annotation.
+void ClearRole(HWND frame) {
+    if (const UniqueAnnotations services = Annotations()) {
+        services.get()->ClearHwndProps(frame, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
+                                       &PROPID_ACC_ROLE, 1);
+    }
+}
 
 void Paint(HWND frame) {
     const PaintScope paint(frame);
@@ -28,7 +67,7 @@ void Paint(HWND frame) {
     GetClientRect(frame, &bounds);
     FillRect(dc, &bounds, background);
 
-    const SelectedObject font(dc, reinterpret_cast<HGDIOBJ>(GetWindowLongPtrW(frame, fontSlot)));
+    const SelectedObject font(dc, reinterpret_cast<HGDIOBJ>(GetWindowLongPtrW(frame, kFontSlot)));
     TEXTMETRICW metrics{};
     GetTextMetricsW(dc, &metrics);
     RECT border = bounds;
@@ -39,8 +78,8 @@ void Paint(HWND frame) {
     std::wstring caption(static_cast<size_t>(GetWindowTextLengthW(frame)) + 1, L'\0');
     caption.resize(static_cast<size_t>(
         GetWindowTextW(frame, caption.data(), static_cast<int>(caption.size()))));
-    const Scale scale{static_cast<int>(GetWindowLongPtrW(frame, dpiSlot)),
-                      static_cast<int>(GetWindowLongPtrW(frame, textSlot))};
+    const Scale scale{static_cast<int>(GetWindowLongPtrW(frame, kDpiSlot)),
+                      static_cast<int>(GetWindowLongPtrW(frame, kTextSlot))};
     RECT captionBounds{scale.FromPixelsAt96(6), 0, bounds.right, metrics.tmHeight};
     DrawTextW(dc, caption.c_str(), -1, &captionBounds, DT_SINGLELINE | DT_CALCRECT);
     captionBounds.right += scale.FromPixelsAt96(4);
@@ -52,30 +91,43 @@ void Paint(HWND frame) {
 
 LRESULT CALLBACK FrameProc(HWND frame, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
+    case WM_GETOBJECT:
+        // A screen reader is asking. Annotated now rather than when made, so that the program
+        // loads no accessibility code until something reads it.
+        if (GetWindowLongPtrW(frame, kAnnotatedSlot) == 0) {
+            SetWindowLongPtrW(frame, kAnnotatedSlot, 1);
+            AnnotateRole(frame);
+        }
+        return DefWindowProcW(frame, message, wParam, lParam);
+    case WM_DESTROY:
+        if (GetWindowLongPtrW(frame, kAnnotatedSlot) != 0) {
+            ClearRole(frame);
+        }
+        return 0;
     case WM_ERASEBKGND:
         return TRUE;
     case WM_PAINT:
         Paint(frame);
         return 0;
     case WM_SETFONT:
-        SetWindowLongPtrW(frame, fontSlot, static_cast<LONG_PTR>(wParam));
+        SetWindowLongPtrW(frame, kFontSlot, static_cast<LONG_PTR>(wParam));
         if (LOWORD(lParam) != 0) {
             InvalidateRect(frame, nullptr, TRUE);
         }
         return 0;
     case WM_GETFONT:
-        return GetWindowLongPtrW(frame, fontSlot);
+        return GetWindowLongPtrW(frame, kFontSlot);
+    case WM_GETDLGCODE:
+        // To the dialog manager a label, which Tab passes over, as it passes over a group box.
+        return DLGC_STATIC;
     // What controls inside the frame tell their parent, the window handles.
     case WM_COMMAND:
     case WM_DRAWITEM:
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
         return SendMessageW(GetParent(frame), message, wParam, lParam);
-    case WM_NCHITTEST:
-        // A group box lets the pointer through to its parent; this one keeps it, for tooltips.
-        return DefWindowProcW(frame, message, wParam, lParam);
     default:
-        return CallWindowProcW(buttonProc, frame, message, wParam, lParam);
+        return DefWindowProcW(frame, message, wParam, lParam);
     }
 }
 
@@ -84,16 +136,9 @@ LRESULT CALLBACK FrameProc(HWND frame, UINT message, WPARAM wParam, LPARAM lPara
 void RegisterFrameClass() {
     WNDCLASSEXW frame{};
     frame.cbSize = sizeof(frame);
-    [[maybe_unused]] const BOOL found = GetClassInfoExW(nullptr, L"BUTTON", &frame);
-    PENDERLIN_REQUIRE(found, "the system's button class is not there");
-    buttonProc = frame.lpfnWndProc;
-    fontSlot = frame.cbWndExtra;
-    dpiSlot = fontSlot + static_cast<int>(sizeof(LONG_PTR));
-    textSlot = dpiSlot + static_cast<int>(sizeof(LONG_PTR));
+    frame.style = CS_HREDRAW | CS_VREDRAW;
     frame.lpfnWndProc = FrameProc;
-    frame.cbWndExtra += 3 * static_cast<int>(sizeof(LONG_PTR));
-    // Its own DC, clipped to itself, as before: not the button's parent's.
-    frame.style &= ~static_cast<UINT>(CS_PARENTDC);
+    frame.cbWndExtra = 4 * static_cast<int>(sizeof(LONG_PTR));
     frame.hInstance = GetModuleHandleW(nullptr);
     frame.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     frame.lpszClassName = kFrameClassName;
@@ -102,8 +147,8 @@ void RegisterFrameClass() {
 }
 
 void SetFrameScale(HWND frame, const Scale& scale) {
-    SetWindowLongPtrW(frame, dpiSlot, scale.dpi);
-    SetWindowLongPtrW(frame, textSlot, scale.textPercent);
+    SetWindowLongPtrW(frame, kDpiSlot, scale.dpi);
+    SetWindowLongPtrW(frame, kTextSlot, scale.textPercent);
 }
 
 } // namespace penderlin::platform

@@ -4,9 +4,10 @@
 
 #include <windows.h>
 
-// The frame control: a captioned box that holds other controls. To screen readers and the dialog
-// manager it is the system's group box; it paints itself in the colours its parent gives it
-// through WM_CTLCOLORSTATIC, and passes on to its parent what the controls inside tell it.
+// The frame control: a captioned box that holds other controls. It paints itself in the colours
+// its parent gives it through WM_CTLCOLORSTATIC, and passes on to its parent what the controls
+// inside tell it. Screen readers find the controls inside it, and hear it as a grouping named by
+// its caption.
 namespace penderlin::platform {
 
 void RegisterFrameClass();

@@ -18,5 +18,11 @@ using UniqueIcon = UniqueHandle<HICON, DestroyIcon>;
 using UniqueMemoryDc = UniqueHandle<HDC, DeleteDC>;
 // A visual style's data for one class of control.
 using UniqueTheme = UniqueHandle<HTHEME, CloseThemeData>;
+// A COM object's interface, released once.
+template <typename Interface> void ReleaseInterface(Interface* object) {
+    object->Release();
+}
+template <typename Interface>
+using UniqueInterface = UniqueHandle<Interface*, ReleaseInterface<Interface>>;
 
 } // namespace penderlin::platform

@@ -81,24 +81,30 @@ HBRUSH ColourLabel(HDC dc, const Appearance& label, HBRUSH background) {
     return background;
 }
 
-void DrawPictureButton(const DRAWITEMSTRUCT& item, std::wstring_view caption, HFONT font,
-                       HICON icon, const Scale& scale) {
-    const HDC dc = item.hDC;
+namespace {
+
+// The picture button's layers, drawn on `dc`, whose coordinates are the button's.
+void DrawPictureButtonLayers(HDC dc, const DRAWITEMSTRUCT& item, std::wstring_view caption,
+                             HFONT font, HICON icon, const Scale& scale) {
     RECT bounds = item.rcItem;
     const bool pressed = (item.itemState & ODS_SELECTED) != 0;
+    const bool disabled = (item.itemState & ODS_DISABLED) != 0;
+    COLORREF textColour = GetSysColor(disabled ? COLOR_GRAYTEXT : COLOR_BTNTEXT);
     // With visual styles, the theme's own push button, in the state the plain buttons beside it
-    // show; without them, the classic bevel.
+    // show, and the caption in the colour the theme gives that state; without them, the classic
+    // bevel and the system's colours.
     if (const UniqueTheme theme(OpenThemeData(item.hwndItem, L"BUTTON")); theme) {
         const bool hot = (SendMessageW(item.hwndItem, BM_GETSTATE, 0, 0) & BST_HOT) != 0;
-        const int state = (item.itemState & ODS_DISABLED) ? PBS_DISABLED
-                          : pressed                       ? PBS_PRESSED
-                          : hot                           ? PBS_HOT
-                          : (item.itemState & ODS_FOCUS)  ? PBS_DEFAULTED
-                                                          : PBS_NORMAL;
+        const int state = disabled                       ? PBS_DISABLED
+                          : pressed                      ? PBS_PRESSED
+                          : hot                          ? PBS_HOT
+                          : (item.itemState & ODS_FOCUS) ? PBS_DEFAULTED
+                                                         : PBS_NORMAL;
         if (IsThemeBackgroundPartiallyTransparent(theme.get(), BP_PUSHBUTTON, state)) {
             DrawThemeParentBackground(item.hwndItem, dc, &bounds);
         }
         DrawThemeBackground(theme.get(), dc, BP_PUSHBUTTON, state, &bounds, nullptr);
+        GetThemeColor(theme.get(), BP_PUSHBUTTON, state, TMT_TEXTCOLOR, &textColour);
     } else {
         DrawFrameControl(dc, &bounds, DFC_BUTTON, DFCS_BUTTONPUSH | (pressed ? DFCS_PUSHED : 0u));
     }
@@ -129,7 +135,7 @@ void DrawPictureButton(const DRAWITEMSTRUCT& item, std::wstring_view caption, HF
     textBounds = {bounds.left + shift, textTop + shift, bounds.right + shift,
                   bounds.bottom + shift};
     SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, GetSysColor((item.itemState & ODS_DISABLED) ? COLOR_GRAYTEXT : COLOR_BTNTEXT));
+    SetTextColor(dc, textColour);
     DrawTextW(dc, text.c_str(), -1, &textBounds, DT_CENTER | DT_WORDBREAK | prefix);
 
     if ((item.itemState & ODS_FOCUS) && !(item.itemState & ODS_NOFOCUSRECT)) {
@@ -140,6 +146,28 @@ void DrawPictureButton(const DRAWITEMSTRUCT& item, std::wstring_view caption, HF
         IntersectRect(&focus, &focus, &bounds);
         DrawFocusRect(dc, &focus);
     }
+}
+
+} // namespace
+
+void DrawPictureButton(const DRAWITEMSTRUCT& item, std::wstring_view caption, HFONT font,
+                       HICON icon, const Scale& scale) {
+    const RECT& bounds = item.rcItem;
+    const int width = bounds.right - bounds.left;
+    const int height = bounds.bottom - bounds.top;
+    // Every layer goes to a bitmap first and the screen gets the button in one copy, so that no
+    // layer shows on its own (flicker on hover, over Remote Desktop most).
+    const UniqueMemoryDc buffer(CreateCompatibleDC(item.hDC));
+    const UniqueBitmap pixels(CreateCompatibleBitmap(item.hDC, width, height));
+    if (!buffer || !pixels) {
+        DrawPictureButtonLayers(item.hDC, item, caption, font, icon, scale);
+        return;
+    }
+    const SelectedObject selected(buffer.get(), pixels.get());
+    SetViewportOrgEx(buffer.get(), -bounds.left, -bounds.top, nullptr);
+    DrawPictureButtonLayers(buffer.get(), item, caption, font, icon, scale);
+    BitBlt(item.hDC, bounds.left, bounds.top, width, height, buffer.get(), bounds.left, bounds.top,
+           SRCCOPY);
 }
 
 } // namespace penderlin::platform

@@ -31,13 +31,51 @@ SIZE ClientSize(const FormDescription& form, const Scale& scale) {
     return {scale.FromTwips(form.clientSize.width), scale.FromTwips(form.clientSize.height)};
 }
 
-SIZE FrameSize(HWND window, const FormDescription& form, const Scale& scale) {
-    const SIZE client = ClientSize(form, scale);
+SIZE FrameAround(HWND window, SIZE client, const Scale& scale) {
     RECT frame{0, 0, client.cx, client.cy};
     AdjustWindowRectExForDpi(&frame, static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE)),
                              FALSE, static_cast<DWORD>(GetWindowLongPtrW(window, GWL_EXSTYLE)),
                              static_cast<UINT>(scale.dpi));
     return {frame.right - frame.left, frame.bottom - frame.top};
+}
+
+SIZE FrameSize(HWND window, const FormDescription& form, const Scale& scale) {
+    return FrameAround(window, ClientSize(form, scale), scale);
+}
+
+SIZE RescaledClientSize(const FormDescription& form, SIZE client, const Scale& from,
+                        const Scale& to) {
+    const SIZE design = ClientSize(form, from);
+    if (form.border == Border::FixedSingle || (client.cx == design.cx && client.cy == design.cy)) {
+        return ClientSize(form, to);
+    }
+    return {to.Rescaled(client.cx, from), to.Rescaled(client.cy, from)};
+}
+
+void FitClientArea(HWND window, SIZE client) {
+    RECT frame{};
+    RECT now{};
+    GetWindowRect(window, &frame);
+    GetClientRect(window, &now);
+    const int extraWidth = client.cx - now.right;
+    const int extraHeight = client.cy - now.bottom;
+    if (extraWidth != 0 || extraHeight != 0) {
+        SetWindowPos(window, nullptr, 0, 0, frame.right - frame.left + extraWidth,
+                     frame.bottom - frame.top + extraHeight,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+}
+
+void SetRestoredSize(HWND window, SIZE size) {
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof(placement);
+    GetWindowPlacement(window, &placement);
+    RECT& restored = placement.rcNormalPosition;
+    restored.right = restored.left + size.cx;
+    restored.bottom = restored.top + size.cy;
+    // In the state it is in, without activating it.
+    placement.showCmd = SW_SHOWNA;
+    SetWindowPlacement(window, &placement);
 }
 
 void PlaceAtStart(HWND window, HWND owner, const FormDescription& form, const Scale& scale) {

@@ -2,6 +2,7 @@
 
 #include "Check.h"
 #include "Placement.h"
+#include "TextSize.h"
 
 namespace penderlin::platform {
 
@@ -25,6 +26,11 @@ SIZE PictureLimit(const FormDescription& form, const Scale& scale) {
 }
 
 } // namespace
+
+// The user's text size joins the DPI: a window is laid out as at a DPI that much higher.
+Scale ScaleAtDpi(int dpi) {
+    return Scale{dpi, CurrentTextPercent()};
+}
 
 ScaledResources::ScaledResources(const FormDescription& form, const Scale& scale) : scale_(scale) {
     // The platform's dialog font, which the windows' fixed rectangles were laid out for (Tahoma

@@ -265,7 +265,12 @@ bool ChangeDpi(HWND window, int dpi) {
     RemoteMemory memory(window, sizeof(RECT));
     RECT suggested{};
     GetWindowRect(window, &suggested);
-    SIZE size{0, 0};
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof(placement);
+    GetWindowPlacement(window, &placement);
+    const bool normal = !IsZoomed(window) && !IsIconic(window);
+    const RECT& sized = normal ? suggested : placement.rcNormalPosition;
+    SIZE size{sized.right - sized.left, sized.bottom - sized.top};
     DWORD_PTR answered = 0;
     if (!memory.Write(size) ||
         !SendMessageTimeoutW(window, WM_GETDPISCALEDSIZE, static_cast<WPARAM>(dpi),
@@ -273,8 +278,10 @@ bool ChangeDpi(HWND window, int dpi) {
         answered == 0 || !memory.Read(size)) {
         return false;
     }
-    suggested.right = suggested.left + size.cx;
-    suggested.bottom = suggested.top + size.cy;
+    if (normal) {
+        suggested.right = suggested.left + size.cx;
+        suggested.bottom = suggested.top + size.cy;
+    }
     const auto dpiWord = static_cast<WORD>(dpi);
     return memory.Write(suggested) &&
            SendMessageTimeoutW(window, WM_DPICHANGED, MAKEWPARAM(dpiWord, dpiWord),

@@ -66,8 +66,10 @@ HWND WaitForFocusIn(HWND window);
 
 void BringToFront(HWND window);
 // Does what Windows does when a window moves to a monitor of another scale, which Wine never
-// does: asks the window for its frame size at the new DPI (WM_GETDPISCALEDSIZE) and sends it
-// WM_DPICHANGED with the rectangle that size suggests, in the window's own process's memory.
+// does: asks the window for its frame size at the new DPI (WM_GETDPISCALEDSIZE, given the size it
+// has, or has when restored if it is maximized or minimized) and sends it WM_DPICHANGED, in the
+// window's own process's memory, with the rectangle Windows suggests: that size at the window's
+// place, or, maximized or minimized, the rectangle it has in that state (there is one monitor).
 bool ChangeDpi(HWND window, int dpi);
 // Stores the text size (Settings, Accessibility, Text size) as Windows does, as a percentage.
 void StoreTextSize(int percent);

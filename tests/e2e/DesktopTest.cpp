@@ -1,6 +1,7 @@
 // What a real Windows desktop does and Wine does not: a window moved to a monitor of another
-// scale is sent WM_DPICHANGED (the driver sends it as Windows would), and a modal window belongs
-// to the window that opened it.
+// scale is sent WM_DPICHANGED (the driver sends it as Windows would), a modal window belongs to
+// the window that opened it, and the taskbar restores a minimized program (the test sends the
+// system command the taskbar sends, or calls ShowWindow).
 #include "Fixtures.h"
 #include "assets/ResourceIds.h"
 
@@ -107,6 +108,36 @@ TEST_F(NtScale, TheFamilyWindowBelongsToTheMainWindowWhichIgnoresCloseRequestsMe
     EXPECT_FALSE(program->WaitForExit(0));
     window = OpenFamilyWindow(L"Click here for Windows 2000/NT", L"Windows 2000/ NT 4.0 Version");
     EXPECT_NE(window, nullptr);
+}
+
+// An owned window has no taskbar button of its own: minimizing it minimizes the program, and
+// restoring the program, by the taskbar's system command or by ShowWindow, brings it back in
+// front, active, with the focus where it was, over a main window still waiting for it.
+TEST_F(NtScale, MinimizingTheFamilyWindowMinimizesTheProgramWhichComesBackWithIt) {
+    // The focus on another control than the one it starts on.
+    const HWND first = WaitForFocusIn(window);
+    PressKey(VK_TAB);
+    HWND focused = nullptr;
+    ASSERT_TRUE(WaitFor([&] {
+        focused = FocusIn(window);
+        return focused != first && IsChild(window, focused);
+    }));
+    for (const bool bySystemCommand : {true, false}) {
+        PostMessageW(window, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+        EXPECT_TRUE(WaitFor([&] { return IsIconic(main) && !IsWindowVisible(window); }));
+        if (bySystemCommand) {
+            PostMessageW(main, WM_SYSCOMMAND, SC_RESTORE, 0);
+        } else {
+            ShowWindowAsync(main, SW_RESTORE);
+        }
+        EXPECT_TRUE(WaitFor([&] {
+            return !IsIconic(main) && IsWindowVisible(window) && GetForegroundWindow() == window;
+        }));
+        EXPECT_TRUE(WaitFor([&] { return FocusIn(window) == focused; }));
+        EXPECT_FALSE(IsWindowEnabled(main));
+    }
+    PostMessageW(Button(L"&Close"), BM_CLICK, 0, 0);
+    ExpectBackAtMain();
 }
 
 // The user's text size, changed while the program runs: every open window lays itself out again

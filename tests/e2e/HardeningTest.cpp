@@ -108,7 +108,7 @@ TEST_F(ProgramImage, CarriesTheChecksumOfItsBytes) {
 TEST_F(ProgramImage, ImportsOnlyWindowsOwnDllsAndLoadsThemFromSystem32) {
     const std::set<std::string> windowsDlls = {"KERNEL32.DLL", "USER32.DLL",   "GDI32.DLL",
                                                "COMCTL32.DLL", "ADVAPI32.DLL", "MSVCRT.DLL",
-                                               "UXTHEME.DLL"};
+                                               "UXTHEME.DLL",  "OLE32.DLL"};
     bool setsDllDirectories = false;
     for (const auto& [dll, functions] : Imports()) {
         EXPECT_TRUE(windowsDlls.count(dll)) << dll;
@@ -146,8 +146,8 @@ TEST_F(ProgramImage, CarriesItsManifest) {
         static_cast<const char*>(LockResource(LoadResource(module, resource))),
         SizeofResource(module, resource));
     for (const char* setting :
-         {"highestAvailable", ">UTF-8<", "PerMonitorV2", "Microsoft.Windows.Common-Controls",
-          "8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a"}) {
+         {"highestAvailable", ">UTF-8<", ">PerMonitorV2, PerMonitor<",
+          "Microsoft.Windows.Common-Controls", "8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a"}) {
         EXPECT_NE(manifest.find(setting), std::string::npos) << setting;
     }
     FreeLibrary(module);

@@ -1,11 +1,13 @@
-// What a screen reader is told of each control: its name is its caption without the "&", and
-// its role is what it looks like, the picture buttons included. Asked through oleacc, as Narrator
-// and NVDA ask.
+// What a screen reader finds in each window, asked through oleacc as MSAA screen readers (NVDA,
+// JAWS) ask: every control is in the tree under its window's accessible object, the credits inside
+// the "Program Info" frame included, named by its caption without the "&"; and each control is of
+// the kind Windows reads its role from.
 #include "Driver.h"
 #include "forms/MainWindow.h"
 #include "forms/NtWindow.h"
 #include "forms/Win98Window.h"
 #include "platform/win32/Form.h"
+#include "platform/win32/Handles.h"
 #include "platform/win32/Win32Dialogs.h"
 #include "platform/win32/WindowClasses.h"
 
@@ -13,7 +15,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
 namespace penderlin::platform {
 namespace {
@@ -28,72 +32,84 @@ std::wstring WithoutAccessKeyMark(std::wstring_view caption) {
     return name;
 }
 
-long ExpectedRole(ControlKind kind) {
-    switch (kind) {
-    case ControlKind::Button:
-    case ControlKind::PictureButton:
-        return ROLE_SYSTEM_PUSHBUTTON;
-    case ControlKind::Label:
-        return ROLE_SYSTEM_STATICTEXT;
-    case ControlKind::Frame:
-        return ROLE_SYSTEM_GROUPING;
-    }
-    return 0;
+using UniqueAccessible = UniqueInterface<IAccessible>;
+
+UniqueAccessible ClientObject(HWND window) {
+    UniqueAccessible object;
+    AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
+                               reinterpret_cast<void**>(static_cast<IAccessible**>(object.put())));
+    return object;
 }
 
-struct Accessible {
-    std::wstring name;
-    long role = 0;
-};
-
-// What oleacc reads to answer for a standard control: its text without the access-key mark,
-// and its role from its real class and style. Wine's oleacc does not answer for every control.
-Accessible AsOleaccReadsIt(HWND control) {
-    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
-    text.resize(
-        static_cast<size_t>(GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
-    wchar_t className[32]{};
-    RealGetWindowClassW(control, className, 32);
-    const std::wstring_view kind = className;
-    const auto type = GetWindowLongPtrW(control, GWL_STYLE) & BS_TYPEMASK;
-    long role = 0;
-    // Windows' RealGetWindowClass names the system class behind a superclass such as the frame;
-    // Wine's gives the superclass, so ask the window itself whether a button answers for it.
-    const bool buttonBehind =
-        kind == kFrameClassName && SendMessageW(control, WM_GETDLGCODE, 0, 0) == DLGC_STATIC;
-    if (kind == L"Static") {
-        role = ROLE_SYSTEM_STATICTEXT;
-    } else if (kind == L"Button" || buttonBehind) {
-        role = type == BS_GROUPBOX ? ROLE_SYSTEM_GROUPING
-               : type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON || type == BS_OWNERDRAW
-                   ? ROLE_SYSTEM_PUSHBUTTON
-                   : 0;
-    }
-    return {WithoutAccessKeyMark(text), role};
-}
-
-Accessible Ask(HWND control) {
-    IAccessible* accessible = nullptr;
-    if (FAILED(AccessibleObjectFromWindow(control, static_cast<DWORD>(OBJID_CLIENT),
-                                          IID_IAccessible,
-                                          reinterpret_cast<void**>(&accessible)))) {
-        return AsOleaccReadsIt(control);
-    }
-    Accessible answer;
+std::wstring NameOf(IAccessible& object) {
     VARIANT self{};
     self.vt = VT_I4;
     self.lVal = CHILDID_SELF;
     BSTR name = nullptr;
-    if (SUCCEEDED(accessible->get_accName(self, &name)) && name != nullptr) {
-        answer.name = name;
+    std::wstring text;
+    if (SUCCEEDED(object.get_accName(self, &name)) && name != nullptr) {
+        text = name;
         SysFreeString(name);
     }
-    VARIANT role{};
-    if (SUCCEEDED(accessible->get_accRole(self, &role)) && role.vt == VT_I4) {
-        answer.role = role.lVal;
+    return text;
+}
+
+// The window an accessible child stands for; nullptr for a child that is no window.
+HWND WindowOf(VARIANT& child) {
+    HWND window = nullptr;
+    if (child.vt == VT_DISPATCH && child.pdispVal != nullptr) {
+        UniqueInterface<IOleWindow> ole;
+        child.pdispVal->QueryInterface(
+            __uuidof(IOleWindow), reinterpret_cast<void**>(static_cast<IOleWindow**>(ole.put())));
+        if (ole) {
+            ole.get()->GetWindow(&window);
+        }
     }
-    accessible->Release();
-    return answer;
+    VariantClear(&child);
+    return window;
+}
+
+struct Found {
+    HWND window;
+    std::wstring name;
+    bool operator==(const Found&) const = default;
+};
+
+// Walks the tree as a screen reader does: the children of a window's client object are the
+// objects of its child windows, and each of those has the next level under its own client object.
+void Walk(HWND window, std::vector<Found>& found) {
+    const UniqueAccessible object = ClientObject(window);
+    ASSERT_TRUE(object);
+    long count = 0;
+    ASSERT_TRUE(SUCCEEDED(object.get()->get_accChildCount(&count)));
+    std::vector<VARIANT> children(static_cast<size_t>(count));
+    long got = 0;
+    AccessibleChildren(object.get(), 0, count, children.data(), &got);
+    ASSERT_EQ(got, count);
+    for (VARIANT& child : children) {
+        const HWND childWindow = WindowOf(child);
+        ASSERT_NE(childWindow, nullptr);
+        const UniqueAccessible childObject = ClientObject(childWindow);
+        ASSERT_TRUE(childObject);
+        found.push_back({childWindow, NameOf(*childObject.get())});
+        Walk(childWindow, found);
+    }
+}
+
+// The deepest window a screen reader following the pointer finds at this point of the screen.
+HWND PointedAt(HWND window, POINT point) {
+    for (;;) {
+        const UniqueAccessible object = ClientObject(window);
+        VARIANT hit{};
+        if (!object || FAILED(object.get()->accHitTest(point.x, point.y, &hit))) {
+            return nullptr;
+        }
+        const HWND child = WindowOf(hit);
+        if (child == nullptr || child == window) {
+            return window;
+        }
+        window = child;
+    }
 }
 
 class ScreenReader : public testing::TestWithParam<const FormDescription*> {
@@ -103,21 +119,71 @@ protected:
         Form::PrepareWindowing();
     }
     static void TearDownTestSuite() { CoUninitialize(); }
+
+    HWND ControlAt(size_t index) const {
+        return e2e::ControlWithId(window.Window(), kFirstControlId + static_cast<int>(index));
+    }
+
+    Win32Dialogs dialogs;
+    const Form window{*GetParam(), dialogs};
 };
 
-TEST_P(ScreenReader, EveryControlIsNamedByItsCaptionAndHasTheRoleItLooksLike) {
-    const FormDescription& form = *GetParam();
-    Win32Dialogs dialogs;
-    const Form window(form, dialogs);
-    for (size_t index = 0; index < form.controls.size(); ++index) {
-        const ControlDescription& description = form.controls[index];
+TEST_P(ScreenReader, FindsEveryControlUnderItsWindowNamedByItsCaptionAndByPointingAtIt) {
+    std::vector<Found> found;
+    Walk(window.Window(), found);
+    std::vector<Found> expected;
+    for (size_t index = 0; index < GetParam()->controls.size(); ++index) {
+        expected.push_back(
+            {ControlAt(index), WithoutAccessKeyMark(GetParam()->controls[index].caption)});
+    }
+    const auto byWindow = [](const Found& a, const Found& b) { return a.window < b.window; };
+    std::sort(found.begin(), found.end(), byWindow);
+    std::sort(expected.begin(), expected.end(), byWindow);
+    EXPECT_EQ(found, expected);
+
+    // Pointing at what a frame holds finds it too.
+    ShowWindow(window.Window(), SW_SHOWNOACTIVATE);
+    for (size_t index = 0; index < GetParam()->controls.size(); ++index) {
+        if (!GetParam()->controls[index].container.empty()) {
+            RECT rect{};
+            GetWindowRect(ControlAt(index), &rect);
+            const POINT middle{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+            EXPECT_EQ(PointedAt(window.Window(), middle), ControlAt(index));
+        }
+    }
+}
+
+// Wine's oleacc gives every window the role of a client area; Windows' reads a standard control's
+// role from its class and style, and a window of its own class from what the program annotates.
+TEST_P(ScreenReader, EachControlIsOfTheKindWindowsReadsItsRoleFrom) {
+    for (size_t index = 0; index < GetParam()->controls.size(); ++index) {
+        const ControlDescription& description = GetParam()->controls[index];
         const std::string name(description.name.begin(), description.name.end());
-        const HWND control =
-            e2e::ControlWithId(window.Window(), kFirstControlId + static_cast<int>(index));
-        ASSERT_NE(control, nullptr) << name;
-        const Accessible answer = Ask(control);
-        EXPECT_EQ(answer.name, WithoutAccessKeyMark(description.caption)) << name;
-        EXPECT_EQ(answer.role, ExpectedRole(description.kind)) << name;
+        const HWND control = ControlAt(index);
+        wchar_t className[32]{};
+        RealGetWindowClassW(control, className, 32);
+        const auto type = GetWindowLongPtrW(control, GWL_STYLE) & BS_TYPEMASK;
+        // A window answering this names the standard control it stands for.
+        const LRESULT standardClass =
+            SendMessageW(control, WM_GETOBJECT, 0, static_cast<LPARAM>(OBJID_QUERYCLASSNAMEIDX));
+        switch (description.kind) {
+        case ControlKind::Button:
+            EXPECT_STREQ(className, L"Button") << name;
+            EXPECT_EQ(type, BS_PUSHBUTTON) << name;
+            break;
+        case ControlKind::PictureButton:
+            EXPECT_STREQ(className, L"Button") << name;
+            EXPECT_EQ(type, BS_OWNERDRAW) << name;
+            break;
+        case ControlKind::Label:
+            EXPECT_STREQ(className, L"Static") << name;
+            break;
+        case ControlKind::Frame:
+            // Not a group box, whose accessible object has no children on Windows.
+            EXPECT_STREQ(className, kFrameClassName) << name;
+            EXPECT_EQ(standardClass, 0) << name;
+            break;
+        }
     }
 }
 

@@ -94,6 +94,65 @@ INSTANTIATE_TEST_SUITE_P(Windows, DpiChange,
                              return std::string(param.param->name.begin(), param.param->name.end());
                          });
 
+// As a user leaves it before its monitor's scale changes: sized by dragging its border.
+TEST(DpiChanges, AWindowSizedByTheUserKeepsItsSizeInInches) {
+    Form::PrepareWindowing();
+    Win32Dialogs dialogs;
+    const Form window(forms::nt, dialogs);
+    ShowWindow(window.Window(), SW_SHOWNORMAL);
+    const int start = SystemDpi(window.Window());
+    const int other = OtherDpi(start);
+    RECT frame{};
+    GetWindowRect(window.Window(), &frame);
+    SetWindowPos(window.Window(), nullptr, 0, 0, frame.right - frame.left + 61,
+                 frame.bottom - frame.top + 37, SWP_NOMOVE | SWP_NOZORDER);
+    const SIZE sized = e2e::ClientSize(window.Window());
+
+    ASSERT_TRUE(e2e::ChangeDpi(window.Window(), other));
+    const SIZE scaled = e2e::ClientSize(window.Window());
+    EXPECT_EQ(scaled.cx, MulDiv(sized.cx, other, start));
+    EXPECT_EQ(scaled.cy, MulDiv(sized.cy, other, start));
+    ASSERT_TRUE(e2e::ChangeDpi(window.Window(), start));
+    const SIZE back = e2e::ClientSize(window.Window());
+    EXPECT_EQ(back.cx, sized.cx);
+    EXPECT_EQ(back.cy, sized.cy);
+}
+
+// Maximized, it still covers its monitor's work area; minimized, it stays so; and restored, it
+// is laid out at its design size for the new scale.
+TEST(DpiChanges, AMaximizedOrMinimizedWindowKeepsItsStateAndRestoresToItsDesignSize) {
+    Form::PrepareWindowing();
+    Win32Dialogs dialogs;
+    for (const int state : {SW_MAXIMIZE, SW_MINIMIZE}) {
+        const Form window(forms::nt, dialogs);
+        const int start = SystemDpi(window.Window());
+        const int other = OtherDpi(start);
+        std::vector<LONG> startFontHeights;
+        for (size_t index = 0; index < forms::nt.controls.size(); ++index) {
+            startFontHeights.push_back(FontHeight(ControlAt(window.Window(), index)));
+        }
+        ShowWindow(window.Window(), state);
+
+        ASSERT_TRUE(e2e::ChangeDpi(window.Window(), other));
+        if (state == SW_MAXIMIZE) {
+            EXPECT_TRUE(IsZoomed(window.Window()));
+            MONITORINFO monitor{};
+            monitor.cbSize = sizeof(monitor);
+            GetMonitorInfoW(MonitorFromWindow(window.Window(), MONITOR_DEFAULTTONEAREST), &monitor);
+            RECT frame{};
+            GetWindowRect(window.Window(), &frame);
+            RECT covered{};
+            IntersectRect(&covered, &frame, &monitor.rcWork);
+            EXPECT_TRUE(EqualRect(&covered, &monitor.rcWork));
+        } else {
+            EXPECT_TRUE(IsIconic(window.Window()));
+        }
+
+        ShowWindow(window.Window(), SW_RESTORE);
+        ExpectLaidOutAt(window.Window(), forms::nt, other, startFontHeights, start);
+    }
+}
+
 std::array<int, 8> LiveCounts() {
     return {UniqueWindow::LiveCount(), UniqueFont::LiveCount(), UniqueBrush::LiveCount(),
             UniqueBitmap::LiveCount(), UniqueIcon::LiveCount(), UniqueMemoryDc::LiveCount(),

@@ -1,0 +1,128 @@
+// The part of the window that keeps its state across minimizing, restoring and activation: the
+// program minimizes as one, a restored program hands the activation to the window it waits for,
+// and each window gives the focus back to the control that had it.
+#include "Form.h"
+
+#include "Placement.h"
+
+namespace penderlin::platform {
+
+namespace {
+
+// Posted by a window activated while it waits for a window it opened, to hand the activation on.
+constexpr UINT kActivateOwnedWindow = WM_APP;
+
+// The window `owner` opened and waits for: a shown window with a title bar that it owns (a
+// tooltip it owns has none). GetLastActivePopup would name it on Windows, but not under Wine.
+HWND OpenedWindow(HWND owner) {
+    struct Search {
+        HWND owner;
+        HWND found;
+    } search{owner, nullptr};
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND candidate, LPARAM context) -> BOOL {
+            auto& s = *reinterpret_cast<Search*>(context);
+            const auto style = GetWindowLongPtrW(candidate, GWL_STYLE);
+            if (GetWindow(candidate, GW_OWNER) == s.owner && (style & WS_VISIBLE) != 0 &&
+                (style & WS_CAPTION) == WS_CAPTION) {
+                s.found = candidate;
+            }
+            return s.found == nullptr;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+} // namespace
+
+void Form::RememberFocus() {
+    const HWND focused = GetFocus();
+    if (focused != nullptr && IsChild(window_.get(), focused)) {
+        focus_ = focused;
+    }
+}
+
+void Form::MinimizeProgram() const {
+    // An owned window has no taskbar button of its own: minimized alone, it would leave the
+    // program as a disabled main window. So the first of its owners goes (found through the
+    // owners: GetAncestor walks GetParent, which stops at an overlapped window), hiding the
+    // windows it owns, which come back when it is restored (WM_SIZE).
+    HWND root = window_.get();
+    while (const HWND owner = GetWindow(root, GW_OWNER)) {
+        root = owner;
+    }
+    ShowOwnedPopups(root, FALSE);
+    ShowWindow(root, SW_MINIMIZE);
+}
+
+std::optional<LRESULT> Form::HandleStateMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    const HWND window = window_.get();
+    switch (message) {
+    case WM_SHOWWINDOW:
+        // Hidden with its owner, maybe before it is deactivated and with the focus already gone.
+        if (wParam == FALSE) {
+            RememberFocus();
+        }
+        return DefWindowProcW(window, message, wParam, lParam);
+    case WM_ACTIVATE:
+        // Keep the focus on the same control across deactivation, as dialogs do.
+        if (LOWORD(wParam) == WA_INACTIVE) {
+            RememberFocus();
+        } else if (!IsWindowEnabled(window)) {
+            // Activated while a window it opened is open (restored from the taskbar, say): that
+            // window takes the activation, once this one has finished taking it.
+            PostMessageW(window, kActivateOwnedWindow, 0, 0);
+        } else if (focus_ != nullptr) {
+            SetFocus(focus_);
+        }
+        return 0;
+    case kActivateOwnedWindow:
+        if (GetActiveWindow() == window && !IsWindowEnabled(window) && !IsIconic(window)) {
+            if (const HWND opened = OpenedWindow(window)) {
+                SetActiveWindow(opened);
+            }
+        }
+        return 0;
+    case WM_SYSCOMMAND:
+        switch (wParam & 0xFFF0) {
+        case SC_MINIMIZE:
+            if (GetWindow(window, GW_OWNER) != nullptr) {
+                MinimizeProgram();
+                return 0;
+            }
+            break;
+        case SC_RESTORE:
+            // The taskbar restores the program through its main window, which a window it opened
+            // keeps disabled, and DefWindowProc may refuse a disabled window's system commands
+            // (Wine's does).
+            if (IsIconic(window) && !IsWindowEnabled(window)) {
+                ShowWindow(window, SW_RESTORE);
+                return 0;
+            }
+            break;
+        default:
+            break;
+        }
+        return DefWindowProcW(window, message, wParam, lParam);
+    case WM_SIZE:
+        if (wParam == SIZE_MINIMIZED) {
+            minimized_ = true;
+            return 0;
+        }
+        if (minimized_) {
+            // Restored: the windows hidden with it come back (ShowOwnedPopups shows only those).
+            minimized_ = false;
+            ShowOwnedPopups(window, TRUE);
+        }
+        if (wParam == SIZE_RESTORED && restoreToDesignSize_) {
+            restoreToDesignSize_ = false;
+            FitClientArea(window, ClientSize(description_, resources_->scale()));
+        }
+        return 0;
+    default:
+        return std::nullopt;
+    }
+}
+
+} // namespace penderlin::platform
