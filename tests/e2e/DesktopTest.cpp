@@ -38,9 +38,9 @@ void ExpectScaleChangesKeepTheWindowWhole(HWND window, const WindowUnderTest& ex
                          other);
     EXPECT_EQ(FocusIn(window), focused);
     PressKey(VK_TAB);
-    EXPECT_NE(FocusIn(window), focused);
+    EXPECT_TRUE(WaitFor([&] { return FocusIn(window) != focused; }));
     PressKey(VK_TAB, false, true);
-    EXPECT_EQ(FocusIn(window), focused);
+    EXPECT_TRUE(WaitFor([&] { return FocusIn(window) == focused; }));
 
     ASSERT_TRUE(ChangeDpi(window, start));
     ExpectClientSize(window, expected.widthTwips, expected.heightTwips, start);

@@ -40,15 +40,22 @@ inline void ExpectControlsAt(HWND window, std::span<const ExpectedControl> contr
     }
 }
 
+// The focus reaches the control with this caption; a busy machine may take a while to deliver the
+// key that moves it.
+inline void ExpectFocusOn(HWND window, const wchar_t* caption) {
+    WaitFor([&] { return TextOf(FocusIn(window)) == caption; });
+    EXPECT_EQ(TextOf(FocusIn(window)), caption);
+}
+
 // The focus starts on the first control, Tab walks them in order and wraps, Shift+Tab goes back.
 inline void ExpectTabOrder(HWND window, std::span<const ExpectedControl> order) {
     for (const ExpectedControl& e : order) {
-        EXPECT_EQ(TextOf(FocusIn(window)), e.caption);
+        ExpectFocusOn(window, e.caption);
         PressKey(VK_TAB);
     }
-    EXPECT_EQ(TextOf(FocusIn(window)), order.front().caption);
+    ExpectFocusOn(window, order.front().caption);
     PressKey(VK_TAB, false, true);
-    EXPECT_EQ(TextOf(FocusIn(window)), order.back().caption);
+    ExpectFocusOn(window, order.back().caption);
     PressKey(VK_TAB);
 }
 
