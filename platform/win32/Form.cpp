@@ -59,6 +59,7 @@ Form::Form(const FormDescription& description, WindowDialogs& dialogs, HWND owne
     CreateControls();
     LayOut(std::move(resources));
     PlaceAtStart(window_.get(), owner, description, scale);
+    FitClient(ClientSize(description, scale));
     highContrast_ = HighContrastOn();
     ApplyAppearance();
     MarkStartupStep(StartupStep::ControlsCreated);

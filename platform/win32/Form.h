@@ -61,11 +61,16 @@ private:
     void LayOut(std::unique_ptr<ScaledResources> resources);
     // The frame size to answer WM_GETDPISCALEDSIZE with: `pending`, the size the window is about
     // to have at its present scale, turned into the size it should have at `to`.
-    SIZE RescaledFrameSize(SIZE pending, const Scale& to) const;
+    SIZE RescaledFrameSize(SIZE pending, const Scale& to);
     // Takes up a new scale (a DPI with the rectangle Windows suggests, or a text size, where the
     // window stays), keeping the window's state: a normal window keeps its size in inches, or its
     // design size, and a maximized or minimized one stays as it is and restores to its design size.
     void ChangeScale(const Scale& scale, const RECT* suggested);
+    // Sizes the client area, as far as the system lets a window grow, and notes the size it got.
+    void FitClient(SIZE client);
+    // Whether the user has given the client area a size of their own since it was last laid out at
+    // its design size.
+    bool SizedByUser();
     // Paints the window's background and picture in `area` of its client area.
     void PaintWindowBackground(HDC dc, const RECT& area) const;
     // Paints what the window shows beneath a control into the control's DC.
@@ -91,6 +96,9 @@ private:
     bool unloaded_ = false;
     // Minimized: the windows it owns were hidden with it, and come back when it is restored.
     bool minimized_ = false;
+    // The client area's size as the program last set it, and whether the user has set one since.
+    SIZE laidOutClient_{};
+    bool sizedByUser_ = false;
     // Set by a change of scale while maximized or minimized: the next restore brings the client
     // area to its design size.
     bool restoreToDesignSize_ = false;

@@ -93,7 +93,7 @@ void Form::LayOut(std::unique_ptr<ScaledResources> resources) {
     RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
-SIZE Form::RescaledFrameSize(SIZE pending, const Scale& to) const {
+SIZE Form::RescaledFrameSize(SIZE pending, const Scale& to) {
     const HWND window = window_.get();
     if (IsZoomed(window) || IsIconic(window)) {
         // Windows asks about the size the window is restored to.
@@ -107,7 +107,9 @@ SIZE Form::RescaledFrameSize(SIZE pending, const Scale& to) const {
     const SIZE pendingClient{pending.cx - (frame.right - frame.left - client.right),
                              pending.cy - (frame.bottom - frame.top - client.bottom)};
     return FrameAround(
-        window, RescaledClientSize(description_, pendingClient, resources_->scale(), to), to);
+        window,
+        RescaledClientSize(description_, pendingClient, SizedByUser(), resources_->scale(), to),
+        to);
 }
 
 void Form::ChangeScale(const Scale& scale, const RECT* suggested) {
@@ -126,15 +128,31 @@ void Form::ChangeScale(const Scale& scale, const RECT* suggested) {
         RECT client{};
         GetClientRect(window, &client);
         const SIZE wanted = RescaledClientSize(description_, {client.right, client.bottom},
-                                               resources_->scale(), scale);
+                                               SizedByUser(), resources_->scale(), scale);
         if (suggested != nullptr) {
             SetWindowPos(window, nullptr, suggested->left, suggested->top,
                          suggested->right - suggested->left, suggested->bottom - suggested->top,
                          SWP_NOZORDER | SWP_NOACTIVATE);
         }
-        FitClientArea(window, wanted);
+        FitClient(wanted);
     }
     LayOut(std::make_unique<ScaledResources>(description_, scale));
+}
+
+void Form::FitClient(SIZE client) {
+    const HWND window = window_.get();
+    FitClientArea(window, client);
+    RECT now{};
+    GetClientRect(window, &now);
+    laidOutClient_ = {now.right, now.bottom};
+}
+
+bool Form::SizedByUser() {
+    RECT now{};
+    GetClientRect(window_.get(), &now);
+    sizedByUser_ =
+        sizedByUser_ || now.right != laidOutClient_.cx || now.bottom != laidOutClient_.cy;
+    return sizedByUser_;
 }
 
 void Form::ApplyAppearance() {

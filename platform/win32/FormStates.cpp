@@ -117,7 +117,8 @@ std::optional<LRESULT> Form::HandleStateMessage(UINT message, WPARAM wParam, LPA
         }
         if (wParam == SIZE_RESTORED && restoreToDesignSize_) {
             restoreToDesignSize_ = false;
-            FitClientArea(window, ClientSize(description_, resources_->scale()));
+            sizedByUser_ = false;
+            FitClient(ClientSize(description_, resources_->scale()));
         }
         return 0;
     default:

@@ -43,10 +43,9 @@ SIZE FrameSize(HWND window, const FormDescription& form, const Scale& scale) {
     return FrameAround(window, ClientSize(form, scale), scale);
 }
 
-SIZE RescaledClientSize(const FormDescription& form, SIZE client, const Scale& from,
-                        const Scale& to) {
-    const SIZE design = ClientSize(form, from);
-    if (form.border == Border::FixedSingle || (client.cx == design.cx && client.cy == design.cy)) {
+SIZE RescaledClientSize(const FormDescription& form, SIZE client, bool sizedByUser,
+                        const Scale& from, const Scale& to) {
+    if (form.border == Border::FixedSingle || !sizedByUser) {
         return ClientSize(form, to);
     }
     return {to.Rescaled(client.cx, from), to.Rescaled(client.cy, from)};

@@ -18,10 +18,9 @@ SIZE FrameAround(HWND window, SIZE client, const Scale& scale);
 SIZE FrameSize(HWND window, const FormDescription& form, const Scale& scale);
 
 // The client area a window keeps when its scale changes: one the user has sized keeps its size
-// in inches (grown with the text size, if that changed), and one at its design size, or that the
-// user cannot size, keeps its design size.
-SIZE RescaledClientSize(const FormDescription& form, SIZE client, const Scale& from,
-                        const Scale& to);
+// in inches (grown with the text size, if that changed), and any other its design size.
+SIZE RescaledClientSize(const FormDescription& form, SIZE client, bool sizedByUser,
+                        const Scale& from, const Scale& to);
 
 // Resizes the window, keeping its top-left corner, until its client area has this size: the
 // frame the system draws may not be the one the window's scale asks for (Wine draws every frame
