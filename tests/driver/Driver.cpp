@@ -105,9 +105,22 @@ Program::Program() {
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
     std::wstring path = ProgramPath();
-    CreateProcessW(path.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                   &process_);
-    WaitForInputIdle(process_.hProcess, kTimeoutMs);
+    if (!CreateProcessW(path.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process_)) {
+        startError_ = GetLastError();
+        return;
+    }
+    WaitForInputIdle(process_.hProcess, kStartTimeoutMs);
+}
+
+std::string Program::State() const {
+    if (process_.hProcess == nullptr) {
+        return "penderlin.exe could not be started: error " + std::to_string(startError_);
+    }
+    DWORD exitCode = 0;
+    GetExitCodeProcess(process_.hProcess, &exitCode);
+    return exitCode == STILL_ACTIVE ? "penderlin.exe is running"
+                                    : "penderlin.exe ended with code " + std::to_string(exitCode);
 }
 
 Program::~Program() {
@@ -137,12 +150,14 @@ bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs) {
     return true;
 }
 
-HWND WaitForWindow(const wchar_t* caption, const wchar_t* className) {
+HWND WaitForWindow(const wchar_t* caption, const wchar_t* className, DWORD timeoutMs) {
     HWND found = nullptr;
-    WaitFor([&] {
-        found = FindWindowW(className, caption);
-        return found != nullptr && IsWindowVisible(found);
-    });
+    WaitFor(
+        [&] {
+            found = FindWindowW(className, caption);
+            return found != nullptr && IsWindowVisible(found);
+        },
+        timeoutMs);
     return found != nullptr && IsWindowVisible(found) ? found : nullptr;
 }
 

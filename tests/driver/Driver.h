@@ -14,6 +14,9 @@ namespace penderlin::e2e {
 
 // How long any wait for the program may take before the test fails.
 constexpr DWORD kTimeoutMs = 10000;
+// How long the program may take to show its first window: the first program in a wineserver
+// just started waits for Wine's desktop process, which a busy machine can hold up for seconds.
+constexpr DWORD kStartTimeoutMs = 30000;
 // How often a wait looks again, and how long the screen takes to show a change.
 constexpr auto kPollInterval = std::chrono::milliseconds(10);
 constexpr auto kFrame = std::chrono::milliseconds(50);
@@ -42,13 +45,17 @@ public:
     // True once the process has ended within the timeout.
     bool WaitForExit(DWORD timeoutMs = kTimeoutMs) const;
     DWORD ThreadId() const { return process_.dwThreadId; }
+    // Whether the process could be started, is running or has ended, and how: for a failure.
+    std::string State() const;
 
 private:
     PROCESS_INFORMATION process_{};
+    DWORD startError_ = ERROR_SUCCESS;
 };
 
 // A top-level window of the program with this caption, waited for; nullptr after the timeout.
-HWND WaitForWindow(const wchar_t* caption, const wchar_t* className = nullptr);
+HWND WaitForWindow(const wchar_t* caption, const wchar_t* className = nullptr,
+                   DWORD timeoutMs = kTimeoutMs);
 // True once no such window exists any more.
 bool WaitUntilGone(const wchar_t* caption);
 

@@ -144,8 +144,8 @@ class MainWindowTest : public testing::Test {
 protected:
     void SetUp() override {
         program = std::make_unique<Program>();
-        main = WaitForWindow(kMainCaption);
-        ASSERT_NE(main, nullptr);
+        main = WaitForWindow(kMainCaption, nullptr, kStartTimeoutMs);
+        ASSERT_NE(main, nullptr) << program->State();
         BringToFront(main);
         WaitForFocusIn(main);
     }
