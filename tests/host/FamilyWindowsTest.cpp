@@ -1,4 +1,5 @@
-// The family windows' buttons, clicked through their bindings, against the stand-in registry.
+// The family windows' buttons, clicked through the handlers their descriptions name, against
+// the stand-in registry.
 #include "forms/MainWindow.h"
 #include "forms/NtWindow.h"
 #include "forms/Win98Window.h"
