@@ -5,6 +5,7 @@
 #include "ModalLoop.h"
 #include "Painting.h"
 #include "Placement.h"
+#include "SystemLibraries.h"
 #include "TextSize.h"
 #include "WindowClasses.h"
 #include "platform/Layout.h"
@@ -30,7 +31,9 @@ void Form::PrepareWindowing() {
     INITCOMMONCONTROLSEX controls{};
     controls.dwSize = sizeof(controls);
     controls.dwICC = ICC_STANDARD_CLASSES | ICC_BAR_CLASSES;
-    InitCommonControlsEx(&controls);
+    if (const CommonControls* commonControls = LoadCommonControls()) {
+        commonControls->InitCommonControlsEx(&controls);
+    }
 
     WNDCLASSEXW form{};
     form.cbSize = sizeof(form);

@@ -1,10 +1,9 @@
 #pragma once
 
+#include "SystemLibraries.h"
 #include "platform/UniqueHandle.h"
 
 #include <windows.h>
-
-#include <uxtheme.h>
 
 // The owner type of each kind of Win32 handle the program and its test tools hold.
 namespace penderlin::platform {
@@ -16,8 +15,11 @@ using UniqueBitmap = UniqueHandle<HBITMAP, DeleteObject>;
 using UniqueIcon = UniqueHandle<HICON, DestroyIcon>;
 // A DC of CreateCompatibleDC's.
 using UniqueMemoryDc = UniqueHandle<HDC, DeleteDC>;
-// A visual style's data for one class of control.
-using UniqueTheme = UniqueHandle<HTHEME, CloseThemeData>;
+// A visual style's data for one class of control, opened through LoadVisualStyles.
+inline void CloseTheme(HTHEME theme) {
+    LoadVisualStyles()->CloseThemeData(theme);
+}
+using UniqueTheme = UniqueHandle<HTHEME, CloseTheme>;
 // A COM object's interface, released once.
 template <typename Interface> void ReleaseInterface(Interface* object) {
     object->Release();

@@ -1,6 +1,7 @@
 #include "Painting.h"
 
 #include "Gdi.h"
+#include "SystemLibraries.h"
 
 #include <vssym32.h>
 
@@ -93,18 +94,21 @@ void DrawPictureButtonLayers(HDC dc, const DRAWITEMSTRUCT& item, std::wstring_vi
     // With visual styles, the theme's own push button, in the state the plain buttons beside it
     // show, and the caption in the colour the theme gives that state; without them, the classic
     // bevel and the system's colours.
-    if (const UniqueTheme theme(OpenThemeData(item.hwndItem, L"BUTTON")); theme) {
+    const VisualStyles* styles = LoadVisualStyles();
+    if (const UniqueTheme theme(styles != nullptr ? styles->OpenThemeData(item.hwndItem, L"BUTTON")
+                                                  : nullptr);
+        theme) {
         const bool hot = (SendMessageW(item.hwndItem, BM_GETSTATE, 0, 0) & BST_HOT) != 0;
         const int state = disabled                       ? PBS_DISABLED
                           : pressed                      ? PBS_PRESSED
                           : hot                          ? PBS_HOT
                           : (item.itemState & ODS_FOCUS) ? PBS_DEFAULTED
                                                          : PBS_NORMAL;
-        if (IsThemeBackgroundPartiallyTransparent(theme.get(), BP_PUSHBUTTON, state)) {
-            DrawThemeParentBackground(item.hwndItem, dc, &bounds);
+        if (styles->IsThemeBackgroundPartiallyTransparent(theme.get(), BP_PUSHBUTTON, state)) {
+            styles->DrawThemeParentBackground(item.hwndItem, dc, &bounds);
         }
-        DrawThemeBackground(theme.get(), dc, BP_PUSHBUTTON, state, &bounds, nullptr);
-        GetThemeColor(theme.get(), BP_PUSHBUTTON, state, TMT_TEXTCOLOR, &textColour);
+        styles->DrawThemeBackground(theme.get(), dc, BP_PUSHBUTTON, state, &bounds, nullptr);
+        styles->GetThemeColor(theme.get(), BP_PUSHBUTTON, state, TMT_TEXTCOLOR, &textColour);
     } else {
         DrawFrameControl(dc, &bounds, DFC_BUTTON, DFCS_BUTTONPUSH | (pressed ? DFCS_PUSHED : 0u));
     }

@@ -1,6 +1,7 @@
 #include "platform/Program.h"
 
 #include "Form.h"
+#include "SystemLibraries.h"
 #include "Win32Dialogs.h"
 #include "platform/StartupTimeline.h"
 
@@ -33,8 +34,9 @@ private:
 
 int RunProgram(const FormDescription& startup) {
     MarkStartupStep(StartupStep::ProgramEntered);
-    // Load system DLLs from System32 only, never from the program's folder.
-    SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
+    if (!LoadOnlyFromSystem32()) {
+        return 1;
+    }
     const ComApartment com;
 
     Form::PrepareWindowing();

@@ -1,11 +1,10 @@
 #include "TextSize.h"
 
 #include "Handles.h"
+#include "SystemLibraries.h"
 #include "platform/Scale.h"
 
 #include <inspectable.h>
-#include <roapi.h>
-#include <winstring.h>
 
 #include <cstdint>
 #include <iterator>
@@ -23,7 +22,6 @@ struct UiSettings2 : IInspectable {
     virtual HRESULT STDMETHODCALLTYPE get_TextScaleFactor(double* value) = 0;
 };
 
-using UniqueLibrary = UniqueHandle<HMODULE, FreeLibrary>;
 using UniqueKey = UniqueHandle<HKEY, RegCloseKey>;
 
 constexpr wchar_t kUiSettingsClass[] = L"Windows.UI.ViewManagement.UISettings";
@@ -39,37 +37,24 @@ bool UiSettingsRegistered() {
                          key.put()) == ERROR_SUCCESS;
 }
 
-template <typename Function> Function Find(const UniqueLibrary& library, const char* name) {
-    return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(library.get(), name)));
-}
-
 // UISettings.TextScaleFactor, the documented way, on the Windows versions that have it (Windows
-// 10 1607 and later; not Wine). Windows Runtime is loaded only for this, from System32.
+// 10 1607 and later; not Wine). Windows Runtime is loaded only for this.
 std::optional<double> UiSettingsTextScaleFactor() {
     if (!UiSettingsRegistered()) {
         return std::nullopt;
     }
-    const UniqueLibrary combase(
-        LoadLibraryExW(L"combase.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32));
-    if (!combase) {
-        return std::nullopt;
-    }
-    const auto initialize = Find<decltype(&RoInitialize)>(combase, "RoInitialize");
-    const auto uninitialize = Find<decltype(&RoUninitialize)>(combase, "RoUninitialize");
-    const auto activate = Find<decltype(&RoActivateInstance)>(combase, "RoActivateInstance");
-    const auto makeString =
-        Find<decltype(&WindowsCreateStringReference)>(combase, "WindowsCreateStringReference");
-    if (initialize == nullptr || uninitialize == nullptr || activate == nullptr ||
-        makeString == nullptr || FAILED(initialize(RO_INIT_SINGLETHREADED))) {
+    const WindowsRuntime* runtime = LoadWindowsRuntime();
+    if (runtime == nullptr || FAILED(runtime->RoInitialize(RO_INIT_SINGLETHREADED))) {
         return std::nullopt;
     }
     std::optional<double> factor;
     HSTRING_HEADER header{};
     HSTRING className = nullptr;
     IInspectable* settings = nullptr;
-    if (SUCCEEDED(makeString(kUiSettingsClass, static_cast<UINT32>(std::size(kUiSettingsClass) - 1),
-                             &header, &className)) &&
-        SUCCEEDED(activate(className, &settings))) {
+    if (SUCCEEDED(runtime->WindowsCreateStringReference(
+            kUiSettingsClass, static_cast<UINT32>(std::size(kUiSettingsClass) - 1), &header,
+            &className)) &&
+        SUCCEEDED(runtime->RoActivateInstance(className, &settings))) {
         UiSettings2* settings2 = nullptr;
         double value = 0;
         if (SUCCEEDED(
@@ -81,7 +66,7 @@ std::optional<double> UiSettingsTextScaleFactor() {
         }
         settings->Release();
     }
-    uninitialize();
+    runtime->RoUninitialize();
     return factor;
 }
 

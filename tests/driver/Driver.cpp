@@ -101,10 +101,9 @@ Image ImageOf(HDC dc, HBITMAP bitmap, int width, int height) {
     return image;
 }
 
-Program::Program() {
+Program::Program(const std::wstring& path) {
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
-    std::wstring path = ProgramPath();
     if (!CreateProcessW(path.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                         &startup, &process_)) {
         startError_ = GetLastError();

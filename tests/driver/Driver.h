@@ -37,7 +37,8 @@ bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs = kTimeoutM
 // A running penderlin.exe, ended when this goes out of scope if it has not ended by itself.
 class Program {
 public:
-    Program();
+    // ProgramPath(), or the program at this path.
+    explicit Program(const std::wstring& path = ProgramPath());
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
     ~Program();
@@ -45,6 +46,7 @@ public:
     // True once the process has ended within the timeout.
     bool WaitForExit(DWORD timeoutMs = kTimeoutMs) const;
     DWORD ThreadId() const { return process_.dwThreadId; }
+    HANDLE Process() const { return process_.hProcess; }
     // Whether the process could be started, is running or has ended, and how: for a failure.
     std::string State() const;
 

@@ -1,90 +1,30 @@
 // Checks the built penderlin.exe itself: the protections Windows applies at load time, its
 // checksum, the DLLs it imports, and the resources it must carry. Run again on the signed release.
 #include "Driver.h"
+#include "KnownDlls.h"
+#include "PeFile.h"
 
 #include <gtest/gtest.h>
 #include <imagehlp.h>
 
-#include <algorithm>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <set>
 #include <string>
-#include <vector>
 
 namespace {
 
+using penderlin::e2e::IsKnownDll;
+using penderlin::e2e::PeFile;
 using penderlin::e2e::ProgramPath;
-
-std::string Upper(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(), [](char c) {
-        return static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    });
-    return text;
-}
 
 // penderlin.exe's bytes, read as a PE file.
 class ProgramImage : public testing::Test {
 protected:
-    void SetUp() override {
-        std::ifstream file(std::filesystem::path(ProgramPath()), std::ios::binary);
-        bytes.assign(std::istreambuf_iterator<char>(file), {});
-        ASSERT_GT(bytes.size(), sizeof(IMAGE_DOS_HEADER));
-        const auto& dos = At<IMAGE_DOS_HEADER>(0);
-        ASSERT_EQ(dos.e_magic, IMAGE_DOS_SIGNATURE);
-        nt = &At<IMAGE_NT_HEADERS64>(static_cast<size_t>(dos.e_lfanew));
-        ASSERT_EQ(nt->Signature, IMAGE_NT_SIGNATURE);
-        ASSERT_EQ(nt->OptionalHeader.Magic, IMAGE_NT_OPTIONAL_HDR64_MAGIC);
-    }
+    void SetUp() override { ASSERT_TRUE(program.Valid()); }
 
-    template <typename T> const T& At(size_t offset) const {
-        return *reinterpret_cast<const T*>(bytes.data() + offset);
-    }
-
-    // The file offset of a relative virtual address.
-    size_t Offset(DWORD rva) const {
-        const auto* section = IMAGE_FIRST_SECTION(nt);
-        for (WORD i = 0; i < nt->FileHeader.NumberOfSections; ++i, ++section) {
-            if (rva >= section->VirtualAddress &&
-                rva < section->VirtualAddress + section->Misc.VirtualSize) {
-                return rva - section->VirtualAddress + section->PointerToRawData;
-            }
-        }
-        ADD_FAILURE() << "address outside every section";
-        return 0;
-    }
-
-    // Each imported DLL's upper-cased name, with the names of the functions taken from it.
-    std::vector<std::pair<std::string, std::set<std::string>>> Imports() const {
-        std::vector<std::pair<std::string, std::set<std::string>>> imports;
-        const auto& directory = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
-        for (size_t entry = Offset(directory.VirtualAddress);;
-             entry += sizeof(IMAGE_IMPORT_DESCRIPTOR)) {
-            const auto& descriptor = At<IMAGE_IMPORT_DESCRIPTOR>(entry);
-            if (descriptor.Name == 0) {
-                break;
-            }
-            std::set<std::string> functions;
-            for (size_t thunk = Offset(descriptor.OriginalFirstThunk);;
-                 thunk += sizeof(ULONGLONG)) {
-                const auto value = At<ULONGLONG>(thunk);
-                if (value == 0) {
-                    break;
-                }
-                if ((value & IMAGE_ORDINAL_FLAG64) == 0) {
-                    functions.insert(
-                        &At<IMAGE_IMPORT_BY_NAME>(Offset(static_cast<DWORD>(value))).Name[0]);
-                }
-            }
-            imports.emplace_back(Upper(&At<char>(Offset(descriptor.Name))), functions);
-        }
-        return imports;
-    }
-
-    std::string bytes;
-    const IMAGE_NT_HEADERS64* nt = nullptr;
+    const PeFile program{std::filesystem::path(ProgramPath())};
+    const IMAGE_NT_HEADERS64* nt = program.Valid() ? &program.Headers() : nullptr;
 };
 
 TEST_F(ProgramImage, LoadsWithAddressRandomizationAndNoExecutableData) {
@@ -105,23 +45,40 @@ TEST_F(ProgramImage, CarriesTheChecksumOfItsBytes) {
     EXPECT_EQ(inHeader, computed);
 }
 
-TEST_F(ProgramImage, ImportsOnlyWindowsOwnDllsAndLoadsThemFromSystem32) {
-    const std::set<std::string> windowsDlls = {"KERNEL32.DLL", "USER32.DLL",   "GDI32.DLL",
-                                               "COMCTL32.DLL", "ADVAPI32.DLL", "MSVCRT.DLL",
-                                               "UXTHEME.DLL",  "OLE32.DLL"};
-    bool setsDllDirectories = false;
-    for (const auto& [dll, functions] : Imports()) {
-        EXPECT_TRUE(windowsDlls.count(dll)) << dll;
-        setsDllDirectories |= dll == "KERNEL32.DLL" && functions.count("SetDefaultDllDirectories");
+// Windows resolves a program's imports before any of its code runs, searching the program's
+// folder first for any DLL that is not a KnownDLL: only KnownDLLs may be imported.
+TEST_F(ProgramImage, ImportsOnlyKnownDlls) {
+    const auto imports = program.Imports();
+    EXPECT_FALSE(imports.empty());
+    for (const auto& [dll, functions] : imports) {
+        EXPECT_TRUE(IsKnownDll(dll)) << dll << " is not a KnownDLL";
     }
-    EXPECT_TRUE(setsDllDirectories);
+}
+
+// A second wall, should an import of another DLL ever come back: the load configuration asks
+// Windows (10 1607 and later) to resolve the program's imports from System32 alone. It is well
+// formed, as the loader reads it: the structure's size is the directory's, and nothing else in it
+// is set.
+TEST_F(ProgramImage, ItsLoadConfigurationResolvesImportsFromSystem32) {
+    const IMAGE_DATA_DIRECTORY& entry = program.LoadConfigurationEntry();
+    const auto configuration = program.LoadConfiguration();
+    ASSERT_TRUE(configuration.has_value()) << "no load configuration directory";
+    EXPECT_EQ(entry.Size, configuration->Size);
+    EXPECT_EQ(configuration->Size, sizeof(IMAGE_LOAD_CONFIG_DIRECTORY64));
+    // DependentLoadFlags, which mingw-w64's headers still call Reserved1.
+    EXPECT_EQ(configuration->Reserved1, LOAD_LIBRARY_SEARCH_SYSTEM32);
+    IMAGE_LOAD_CONFIG_DIRECTORY64 onlyThat{};
+    onlyThat.Size = configuration->Size;
+    onlyThat.Reserved1 = configuration->Reserved1;
+    EXPECT_EQ(std::memcmp(&*configuration, &onlyThat, sizeof(onlyThat)), 0)
+        << "the load configuration sets more than its size and DependentLoadFlags";
 }
 
 // Registry text goes through the W functions only: an A function would pass it through the ANSI
 // code page, which may lack its characters.
 TEST_F(ProgramImage, ReachesTheRegistryThroughItsWideFunctionsOnly) {
     std::set<std::string> registryFunctions;
-    for (const auto& [dll, functions] : Imports()) {
+    for (const auto& [dll, functions] : program.Imports()) {
         if (dll == "ADVAPI32.DLL") {
             registryFunctions = functions;
         }

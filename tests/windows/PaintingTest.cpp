@@ -4,9 +4,9 @@
 #include "forms/NtWindow.h"
 #include "platform/win32/Form.h"
 #include "platform/win32/Handles.h"
+#include "platform/win32/SystemLibraries.h"
 #include "platform/win32/Win32Dialogs.h"
 
-#include <uxtheme.h>
 #include <vssym32.h>
 
 #include <gtest/gtest.h>
@@ -62,12 +62,14 @@ TEST_F(Painting, ATransparentLabelDrawnAgainAloneLooksAsAfterAFullRepaint) {
 TEST_F(Painting, APressedPictureButtonsCaptionIsInTheThemesColourForThatState) {
     const HWND button = Control(L"Check Current User");
     ASSERT_NE(button, nullptr);
-    const UniqueTheme theme(OpenThemeData(button, L"BUTTON"));
+    const VisualStyles* styles = LoadVisualStyles();
+    ASSERT_NE(styles, nullptr);
+    const UniqueTheme theme(styles->OpenThemeData(button, L"BUTTON"));
     ASSERT_TRUE(theme) << "no visual style to take the colours from";
     COLORREF normal = 0;
     COLORREF pressed = 0;
-    GetThemeColor(theme.get(), BP_PUSHBUTTON, PBS_NORMAL, TMT_TEXTCOLOR, &normal);
-    GetThemeColor(theme.get(), BP_PUSHBUTTON, PBS_PRESSED, TMT_TEXTCOLOR, &pressed);
+    styles->GetThemeColor(theme.get(), BP_PUSHBUTTON, PBS_NORMAL, TMT_TEXTCOLOR, &normal);
+    styles->GetThemeColor(theme.get(), BP_PUSHBUTTON, PBS_PRESSED, TMT_TEXTCOLOR, &pressed);
     ASSERT_NE(normal, pressed) << "the theme writes both states alike";
 
     SendMessageW(button, BM_SETSTATE, TRUE, 0);
