@@ -33,6 +33,7 @@ struct Scale {
     constexpr int Rescaled(int pixels, const Scale& from) const {
         return Rounded(pixels, dpi * textPercent, from.dpi * from.textPercent);
     }
+    constexpr bool operator==(const Scale&) const = default;
 
 private:
     static constexpr int Rounded(long long value, long long numerator, long long denominator) {

@@ -51,18 +51,24 @@ Form::Form(const FormDescription& description, WindowDialogs& dialogs, HWND owne
     const DWORD style = description.border == Border::Sizable
                             ? WS_OVERLAPPEDWINDOW
                             : WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
+    const int textPercent = CurrentTextPercent();
+    const std::optional<PixelRect> frame = CreationFrame(description, style, owner, textPercent);
     // Not WS_CLIPCHILDREN: transparent labels need the window's picture painted beneath them.
-    window_.reset(CreateWindowExW(0, kFormClassName, std::wstring(description.caption).c_str(),
-                                  style, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                                  owner, nullptr, Instance(), this));
+    window_.reset(
+        CreateWindowExW(0, kFormClassName, std::wstring(description.caption).c_str(), style,
+                        frame ? frame->left : CW_USEDEFAULT, frame ? frame->top : CW_USEDEFAULT,
+                        frame ? frame->Width() : CW_USEDEFAULT,
+                        frame ? frame->Height() : CW_USEDEFAULT, owner, nullptr, Instance(), this));
     PENDERLIN_REQUIRE(window_, "a window cannot be made");
-    const Scale scale = ScaleAtDpi(static_cast<int>(GetDpiForWindow(window_.get())));
-    auto resources = std::make_unique<ScaledResources>(description, scale);
+    auto resources = std::make_unique<ScaledResources>(
+        description, Scale{static_cast<int>(GetDpiForWindow(window_.get())), textPercent});
     MarkStartupStep(StartupStep::ResourcesLoaded);
     CreateControls();
     LayOut(std::move(resources));
-    PlaceAtStart(window_.get(), owner, description, scale);
-    FitClient(ClientSize(description, scale));
+    // At its design size before it is placed, so that a change of scale in the middle of the move
+    // knows it for a window the user has not sized.
+    FitClient(DesignClientSize(description_, resources_->scale()));
+    PlaceAtStart(owner);
     highContrast_ = HighContrastOn();
     ApplyAppearance();
     MarkStartupStep(StartupStep::ControlsCreated);
@@ -240,12 +246,13 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return DefWindowProcW(window, message, wParam, lParam);
     case WM_DPICHANGED:
         // The new DPI is the message's: GetDpiForWindow may not have caught up.
-        ChangeScale(ScaleAtDpi(LOWORD(wParam)), reinterpret_cast<const RECT*>(lParam));
+        ChangeScale({LOWORD(wParam), resources_->scale().textPercent},
+                    reinterpret_cast<const RECT*>(lParam));
         return 0;
     case WM_GETDPISCALEDSIZE: {
         // The client area scales, not the frame around it.
         auto& size = *reinterpret_cast<SIZE*>(lParam);
-        size = RescaledFrameSize(size, ScaleAtDpi(static_cast<int>(wParam)));
+        size = RescaledFrameSize(size, {static_cast<int>(wParam), resources_->scale().textPercent});
         return TRUE;
     }
     default:

@@ -5,6 +5,7 @@
 #include "Tooltips.h"
 #include "Win32Dialogs.h"
 #include "platform/FormHost.h"
+#include "platform/WindowGeometry.h"
 
 #include <memory>
 #include <optional>
@@ -46,6 +47,17 @@ private:
         UniqueBrush ownBackground;
     };
 
+    // The program's own messages to its windows.
+    enum : UINT {
+        // Posted by a window activated while it waits for a window it opened, to hand the
+        // activation on.
+        kActivateOwnedWindow = WM_APP,
+        // Posted by an owned window minimized on its own: the program goes with it.
+        kMinimizeProgram,
+        // Posted by an owned window shown again while minimized: it comes back restored.
+        kRestoreWindow,
+    };
+
     static LRESULT CALLBACK FormProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     // Minimizing, restoring and activation, or nothing for another message.
@@ -59,18 +71,22 @@ private:
     // the frame's margins, the window's icons and the tooltip's width. The one layout path, for
     // a window being made as for a change of scale.
     void LayOut(std::unique_ptr<ScaledResources> resources);
+
+    // Where the window is made: on its owner's monitor, at the place of its first opening, once
+    // that is known; nothing when the platform's default position is to give it.
+    static std::optional<PixelRect> CreationFrame(const FormDescription& form, DWORD style,
+                                                  HWND owner, int textPercent);
+    // Puts the window where it opens, at its design size for the scale it ends up with.
+    void PlaceAtStart(HWND owner);
     // The frame size to answer WM_GETDPISCALEDSIZE with: `pending`, the size the window is about
     // to have at its present scale, turned into the size it should have at `to`.
-    SIZE RescaledFrameSize(SIZE pending, const Scale& to);
+    SIZE RescaledFrameSize(SIZE pending, const Scale& to) const;
     // Takes up a new scale (a DPI with the rectangle Windows suggests, or a text size, where the
     // window stays), keeping the window's state: a normal window keeps its size in inches, or its
     // design size, and a maximized or minimized one stays as it is and restores to its design size.
     void ChangeScale(const Scale& scale, const RECT* suggested);
     // Sizes the client area, as far as the system lets a window grow, and notes the size it got.
-    void FitClient(SIZE client);
-    // Whether the user has given the client area a size of their own since it was last laid out at
-    // its design size.
-    bool SizedByUser();
+    void FitClient(PixelSize client);
     // Paints the window's background and picture in `area` of its client area.
     void PaintWindowBackground(HDC dc, const RECT& area) const;
     // Paints what the window shows beneath a control into the control's DC.
@@ -96,9 +112,10 @@ private:
     bool unloaded_ = false;
     // Minimized: the windows it owns were hidden with it, and come back when it is restored.
     bool minimized_ = false;
+    // How often it has been minimized, to tell a message posted for one minimizing from another.
+    WPARAM minimizations_ = 0;
     // The client area's size as the program last set it, and whether the user has set one since.
-    SIZE laidOutClient_{};
-    bool sizedByUser_ = false;
+    ClientSizing sizing_;
     // Set by a change of scale while maximized or minimized: the next restore brings the client
     // area to its design size.
     bool restoreToDesignSize_ = false;

@@ -4,7 +4,6 @@
 #include "Form.h"
 #include "Frame.h"
 #include "Painting.h"
-#include "Placement.h"
 #include "WindowClasses.h"
 #include "platform/Appearance.h"
 #include "platform/Layout.h"
@@ -91,68 +90,6 @@ void Form::LayOut(std::unique_ptr<ScaledResources> resources) {
     tooltips_.SetScale(scale);
     resources_ = std::move(resources);
     RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
-}
-
-SIZE Form::RescaledFrameSize(SIZE pending, const Scale& to) {
-    const HWND window = window_.get();
-    if (IsZoomed(window) || IsIconic(window)) {
-        // Windows asks about the size the window is restored to.
-        return FrameSize(window, description_, to);
-    }
-    // The client area within `pending`, with the frame as the system draws it now.
-    RECT frame{};
-    RECT client{};
-    GetWindowRect(window, &frame);
-    GetClientRect(window, &client);
-    const SIZE pendingClient{pending.cx - (frame.right - frame.left - client.right),
-                             pending.cy - (frame.bottom - frame.top - client.bottom)};
-    return FrameAround(
-        window,
-        RescaledClientSize(description_, pendingClient, SizedByUser(), resources_->scale(), to),
-        to);
-}
-
-void Form::ChangeScale(const Scale& scale, const RECT* suggested) {
-    const HWND window = window_.get();
-    if (IsZoomed(window) || IsIconic(window)) {
-        // A maximized window takes the rectangle Windows gives it on its new monitor; a minimized
-        // one has no size to change. Either restores to its design size at the new scale.
-        if (suggested != nullptr && IsZoomed(window)) {
-            SetWindowPos(window, nullptr, suggested->left, suggested->top,
-                         suggested->right - suggested->left, suggested->bottom - suggested->top,
-                         SWP_NOZORDER | SWP_NOACTIVATE);
-        }
-        SetRestoredSize(window, FrameSize(window, description_, scale));
-        restoreToDesignSize_ = true;
-    } else {
-        RECT client{};
-        GetClientRect(window, &client);
-        const SIZE wanted = RescaledClientSize(description_, {client.right, client.bottom},
-                                               SizedByUser(), resources_->scale(), scale);
-        if (suggested != nullptr) {
-            SetWindowPos(window, nullptr, suggested->left, suggested->top,
-                         suggested->right - suggested->left, suggested->bottom - suggested->top,
-                         SWP_NOZORDER | SWP_NOACTIVATE);
-        }
-        FitClient(wanted);
-    }
-    LayOut(std::make_unique<ScaledResources>(description_, scale));
-}
-
-void Form::FitClient(SIZE client) {
-    const HWND window = window_.get();
-    FitClientArea(window, client);
-    RECT now{};
-    GetClientRect(window, &now);
-    laidOutClient_ = {now.right, now.bottom};
-}
-
-bool Form::SizedByUser() {
-    RECT now{};
-    GetClientRect(window_.get(), &now);
-    sizedByUser_ =
-        sizedByUser_ || now.right != laidOutClient_.cx || now.bottom != laidOutClient_.cy;
-    return sizedByUser_;
 }
 
 void Form::ApplyAppearance() {

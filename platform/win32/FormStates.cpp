@@ -9,9 +9,6 @@ namespace penderlin::platform {
 
 namespace {
 
-// Posted by a window activated while it waits for a window it opened, to hand the activation on.
-constexpr UINT kActivateOwnedWindow = WM_APP;
-
 // The window `owner` opened and waits for: a shown window with a title bar that it owns (a
 // tooltip it owns has none). GetLastActivePopup would name it on Windows, but not under Wine.
 HWND OpenedWindow(HWND owner) {
@@ -63,8 +60,23 @@ std::optional<LRESULT> Form::HandleStateMessage(UINT message, WPARAM wParam, LPA
         // Hidden with its owner, maybe before it is deactivated and with the focus already gone.
         if (wParam == FALSE) {
             RememberFocus();
+        } else if (IsIconic(window)) {
+            // Shown again with its restored owner, having been minimized on its own.
+            PostMessageW(window, kRestoreWindow, minimizations_, 0);
         }
         return DefWindowProcW(window, message, wParam, lParam);
+    // Either acts only if the window is still minimized as it was when the message was posted:
+    // another program's ShowWindow may have overtaken it.
+    case kRestoreWindow:
+        if (wParam == minimizations_ && IsIconic(window) && IsWindowVisible(window)) {
+            ShowWindow(window, SW_RESTORE);
+        }
+        return 0;
+    case kMinimizeProgram:
+        if (wParam == minimizations_ && IsIconic(window)) {
+            MinimizeProgram();
+        }
+        return 0;
     case WM_ACTIVATE:
         // Keep the focus on the same control across deactivation, as dialogs do.
         if (LOWORD(wParam) == WA_INACTIVE) {
@@ -74,6 +86,13 @@ std::optional<LRESULT> Form::HandleStateMessage(UINT message, WPARAM wParam, LPA
             // window takes the activation, once this one has finished taking it.
             PostMessageW(window, kActivateOwnedWindow, 0, 0);
         } else if (focus_ != nullptr) {
+            SetFocus(focus_);
+        }
+        return 0;
+    case WM_SETFOCUS:
+        // Given the focus itself (restored from minimized, say), the window hands it on to the
+        // control that had it, as dialogs do.
+        if (focus_ != nullptr) {
             SetFocus(focus_);
         }
         return 0;
@@ -108,6 +127,13 @@ std::optional<LRESULT> Form::HandleStateMessage(UINT message, WPARAM wParam, LPA
     case WM_SIZE:
         if (wParam == SIZE_MINIMIZED) {
             minimized_ = true;
+            ++minimizations_;
+            // Minimized by other means than its minimize box (by another program, or Windows'
+            // minimize-all), an owned window would go alone, with no taskbar button to bring it
+            // back by and its owner still disabled: the program goes with it.
+            if (GetWindow(window, GW_OWNER) != nullptr) {
+                PostMessageW(window, kMinimizeProgram, minimizations_, 0);
+            }
             return 0;
         }
         if (minimized_) {
@@ -117,8 +143,8 @@ std::optional<LRESULT> Form::HandleStateMessage(UINT message, WPARAM wParam, LPA
         }
         if (wParam == SIZE_RESTORED && restoreToDesignSize_) {
             restoreToDesignSize_ = false;
-            sizedByUser_ = false;
-            FitClient(ClientSize(description_, resources_->scale()));
+            sizing_.sizedByUser = false;
+            FitClient(DesignClientSize(description_, resources_->scale()));
         }
         return 0;
     default:

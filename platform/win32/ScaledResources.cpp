@@ -1,8 +1,7 @@
 #include "ScaledResources.h"
 
 #include "Check.h"
-#include "Placement.h"
-#include "TextSize.h"
+#include "platform/WindowGeometry.h"
 
 namespace penderlin::platform {
 
@@ -22,15 +21,11 @@ SIZE PictureLimit(const FormDescription& form, const Scale& scale) {
     if (form.border == Border::Sizable) {
         return {LONG_MAX / 2, LONG_MAX / 2};
     }
-    return ClientSize(form, scale);
+    const PixelSize client = DesignClientSize(form, scale);
+    return {client.width, client.height};
 }
 
 } // namespace
-
-// The user's text size joins the DPI: a window is laid out as at a DPI that much higher.
-Scale ScaleAtDpi(int dpi) {
-    return Scale{dpi, CurrentTextPercent()};
-}
 
 ScaledResources::ScaledResources(const FormDescription& form, const Scale& scale) : scale_(scale) {
     // The platform's dialog font, which the windows' fixed rectangles were laid out for (Tahoma

@@ -9,9 +9,6 @@
 
 namespace penderlin::platform {
 
-// The scale of a window shown at this DPI: the one place where a DPI becomes a scale.
-Scale ScaleAtDpi(int dpi);
-
 // Everything of a window that depends on its scale, made from the window's description: the
 // fonts, the icons and the picture. A change of scale makes a new set, and the old one goes once
 // the window and its controls have taken up the new.

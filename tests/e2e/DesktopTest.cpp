@@ -110,9 +110,11 @@ TEST_F(NtScale, TheFamilyWindowBelongsToTheMainWindowWhichIgnoresCloseRequestsMe
     EXPECT_NE(window, nullptr);
 }
 
-// An owned window has no taskbar button of its own: minimizing it minimizes the program, and
-// restoring the program, by the taskbar's system command or by ShowWindow, brings it back in
-// front, active, with the focus where it was, over a main window still waiting for it.
+// An owned window has no taskbar button of its own: minimizing it by any means (its minimize box,
+// or another program's ShowWindow, as Windows' minimize-all does) minimizes the program, and
+// restoring the program, by the taskbar's system command or by ShowWindow, brings it back
+// restored, in front, active, with the focus where it was, over a main window still waiting for
+// it; "&Close" then returns to an enabled main window.
 TEST_F(NtScale, MinimizingTheFamilyWindowMinimizesTheProgramWhichComesBackWithIt) {
     // The focus on another control than the one it starts on.
     const HWND first = WaitForFocusIn(window);
@@ -122,19 +124,34 @@ TEST_F(NtScale, MinimizingTheFamilyWindowMinimizesTheProgramWhichComesBackWithIt
         focused = FocusIn(window);
         return focused != first && IsChild(window, focused);
     }));
-    for (const bool bySystemCommand : {true, false}) {
-        PostMessageW(window, WM_SYSCOMMAND, SC_MINIMIZE, 0);
-        EXPECT_TRUE(WaitFor([&] { return IsIconic(main) && !IsWindowVisible(window); }));
-        if (bySystemCommand) {
-            PostMessageW(main, WM_SYSCOMMAND, SC_RESTORE, 0);
-        } else {
-            ShowWindowAsync(main, SW_RESTORE);
+    const struct {
+        const char* how;
+        void (*minimize)(HWND window);
+    } ways[] = {
+        {"by its minimize box", [](HWND w) { PostMessageW(w, WM_SYSCOMMAND, SC_MINIMIZE, 0); }},
+        {"by SW_MINIMIZE", [](HWND w) { ShowWindowAsync(w, SW_MINIMIZE); }},
+        {"by SW_SHOWMINNOACTIVE", [](HWND w) { ShowWindowAsync(w, SW_SHOWMINNOACTIVE); }},
+    };
+    for (const auto& way : ways) {
+        for (const bool restoreBySystemCommand : {true, false}) {
+            const std::string what =
+                std::string("minimized ") + way.how +
+                (restoreBySystemCommand ? ", restored by SC_RESTORE" : ", restored by SW_RESTORE");
+            way.minimize(window);
+            EXPECT_TRUE(WaitFor([&] { return IsIconic(main) && !IsWindowVisible(window); }))
+                << what;
+            if (restoreBySystemCommand) {
+                PostMessageW(main, WM_SYSCOMMAND, SC_RESTORE, 0);
+            } else {
+                ShowWindowAsync(main, SW_RESTORE);
+            }
+            EXPECT_TRUE(WaitFor([&] {
+                return !IsIconic(main) && IsWindowVisible(window) && !IsIconic(window) &&
+                       GetForegroundWindow() == window;
+            })) << what;
+            EXPECT_TRUE(WaitFor([&] { return FocusIn(window) == focused; })) << what;
+            EXPECT_FALSE(IsWindowEnabled(main)) << what;
         }
-        EXPECT_TRUE(WaitFor([&] {
-            return !IsIconic(main) && IsWindowVisible(window) && GetForegroundWindow() == window;
-        }));
-        EXPECT_TRUE(WaitFor([&] { return FocusIn(window) == focused; }));
-        EXPECT_FALSE(IsWindowEnabled(main));
     }
     PostMessageW(Button(L"&Close"), BM_CLICK, 0, 0);
     ExpectBackAtMain();

@@ -129,6 +129,8 @@ TEST_F(MainWindow, AFamilyWindowOpensAfreshEachTime) {
     ASSERT_NE(family, nullptr);
     RECT again{};
     GetWindowRect(family, &again);
+    EXPECT_EQ(again.left, first.left);
+    EXPECT_EQ(again.top, first.top);
     EXPECT_EQ(again.right - again.left, first.right - first.left);
     EXPECT_EQ(again.bottom - again.top, first.bottom - first.top);
     EXPECT_EQ(TextOf(FocusIn(family)), L"Check Current User");
