@@ -8,6 +8,20 @@ bool TakesFocus(ControlKind kind) {
     return kind == ControlKind::Button || kind == ControlKind::PictureButton;
 }
 
+std::wstring WithoutAccessKey(std::wstring_view caption) {
+    std::wstring shown;
+    for (size_t at = 0; at < caption.size(); ++at) {
+        if (caption[at] == L'&') {
+            ++at;
+            if (at == caption.size()) {
+                break;
+            }
+        }
+        shown += caption[at];
+    }
+    return shown;
+}
+
 namespace {
 
 int StackingRank(ControlKind kind) {

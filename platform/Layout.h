@@ -3,11 +3,17 @@
 #include "FormDescription.h"
 
 #include <span>
+#include <string>
+#include <string_view>
 #include <vector>
 
 namespace penderlin::platform {
 
 bool TakesFocus(ControlKind kind);
+
+// A caption as it shows with its access key unmarked: each "&" that marks a key gone, and "&&"
+// (a shown "&") made one.
+std::wstring WithoutAccessKey(std::wstring_view caption);
 
 // The order to create a window's controls in, which is also their stacking order, first on top,
 // and the order Tab moves through them: buttons by tab index, then labels, then frames, so that

@@ -14,8 +14,10 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <iterator>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace penderlin::platform {
 
@@ -80,6 +82,10 @@ void Form::ShowModal() {
     const HWND window = window_.get();
     {
         const ModalScope modal(window);
+        // As Windows' dialogs do: the access keys' underlines and the focus rectangle hide in a
+        // window opened with the mouse, until Alt or Tab, and show in one opened from the keyboard.
+        SendMessageW(window, WM_CHANGEUISTATE,
+                     MAKEWPARAM(UIS_INITIALIZE, UISF_HIDEACCEL | UISF_HIDEFOCUS), 0);
         ShowWindow(window, SW_SHOWNORMAL);
         UpdateWindow(window);
         MarkStartupStep(StartupStep::FirstPaintFinished);
@@ -122,6 +128,13 @@ void Form::Click(const Control& control) {
     if (control.description->onClick != nullptr) {
         control.description->onClick(*this);
     }
+}
+
+void Form::Recolour() {
+    highContrast_ = HighContrastOn();
+    ApplyAppearance();
+    RedrawWindow(window_.get(), nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
 void Form::PaintWindowBackground(HDC dc, const RECT& area) const {
@@ -230,19 +243,37 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         return 0;
     case WM_SETTINGCHANGE:
-        // Among the settings that change, perhaps the user's text size.
-        if (const int textPercent = CurrentTextPercent();
+        // Windows tells of many settings this way, most of them of no concern here: the text
+        // size is read once for the whole program, by its window of its own, which hands it to
+        // every window; and a window changes only when its scale or its colours do.
+        if (GetWindow(window, GW_OWNER) == nullptr) {
+            const int textPercent = CurrentTextPercent();
+            EnumThreadWindows(
+                GetCurrentThreadId(),
+                [](HWND other, LPARAM percent) -> BOOL {
+                    wchar_t className[std::size(kFormClassName) + 1]{};
+                    GetClassNameW(other, className, static_cast<int>(std::size(className)));
+                    if (std::wstring_view(className) == kFormClassName) {
+                        SendMessageW(other, kTextSizeChanged, static_cast<WPARAM>(percent), 0);
+                    }
+                    return TRUE;
+                },
+                textPercent);
+        }
+        if (wParam == SPI_SETHIGHCONTRAST || HighContrastOn() != highContrast_) {
+            Recolour();
+        }
+        return DefWindowProcW(window, message, wParam, lParam);
+    case kTextSizeChanged:
+        if (const auto textPercent = static_cast<int>(wParam);
             textPercent != resources_->scale().textPercent) {
             ChangeScale({resources_->scale().dpi, textPercent}, nullptr);
         }
-        [[fallthrough]];
+        return 0;
     case WM_SYSCOLORCHANGE:
     case WM_THEMECHANGED:
         // A high-contrast theme switched on or off, or other system colours.
-        highContrast_ = HighContrastOn();
-        ApplyAppearance();
-        RedrawWindow(window, nullptr, nullptr,
-                     RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+        Recolour();
         return DefWindowProcW(window, message, wParam, lParam);
     case WM_DPICHANGED:
         // The new DPI is the message's: GetDpiForWindow may not have caught up.

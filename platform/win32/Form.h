@@ -56,6 +56,8 @@ private:
         kMinimizeProgram,
         // Posted by an owned window shown again while minimized: it comes back restored.
         kRestoreWindow,
+        // Sent to every window with the text size (wParam) read for a settings broadcast.
+        kTextSizeChanged,
     };
 
     static LRESULT CALLBACK FormProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -95,6 +97,8 @@ private:
     void MinimizeProgram() const;
     // The brushes for the window's and the controls' colours, as the theme now wants them.
     void ApplyAppearance();
+    // Takes up the theme's colours as they are now, and paints the window again in them.
+    void Recolour();
     size_t IndexOf(const Control& control) const;
     const Control* FindControl(HWND window) const;
     void Click(const Control& control);

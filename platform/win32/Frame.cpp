@@ -4,6 +4,7 @@
 #include "Gdi.h"
 #include "Handles.h"
 #include "WindowClasses.h"
+#include "platform/Layout.h"
 
 #include <objbase.h>
 // The property GUIDs of dynamic annotation are defined here, as oleacc.h asks.
@@ -80,13 +81,19 @@ void Paint(HWND frame) {
         GetWindowTextW(frame, caption.data(), static_cast<int>(caption.size()))));
     const Scale scale{static_cast<int>(GetWindowLongPtrW(frame, kDpiSlot)),
                       static_cast<int>(GetWindowLongPtrW(frame, kTextSlot))};
+    // An access key in the caption is marked only while the window shows its keyboard cues.
+    UINT format = DT_SINGLELINE;
+    if ((SendMessageW(frame, WM_QUERYUISTATE, 0, 0) & UISF_HIDEACCEL) != 0) {
+        caption = WithoutAccessKey(caption);
+        format |= DT_NOPREFIX;
+    }
     RECT captionBounds{scale.FromPixelsAt96(6), 0, bounds.right, metrics.tmHeight};
-    DrawTextW(dc, caption.c_str(), -1, &captionBounds, DT_SINGLELINE | DT_CALCRECT);
+    DrawTextW(dc, caption.c_str(), -1, &captionBounds, format | DT_CALCRECT);
     captionBounds.right += scale.FromPixelsAt96(4);
     FillRect(dc, &captionBounds, background);
     SetBkMode(dc, TRANSPARENT);
     OffsetRect(&captionBounds, scale.FromPixelsAt96(2), 0);
-    DrawTextW(dc, caption.c_str(), -1, &captionBounds, DT_SINGLELINE);
+    DrawTextW(dc, caption.c_str(), -1, &captionBounds, format);
 }
 
 LRESULT CALLBACK FrameProc(HWND frame, UINT message, WPARAM wParam, LPARAM lParam) {

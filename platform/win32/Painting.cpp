@@ -2,6 +2,7 @@
 
 #include "Gdi.h"
 #include "SystemLibraries.h"
+#include "platform/Layout.h"
 
 #include <vssym32.h>
 
@@ -121,8 +122,11 @@ void DrawPictureButtonLayers(HDC dc, const DRAWITEMSTRUCT& item, std::wstring_vi
     const int pixel = scale.FromPixelsAt96(1);
     const int focusMargin = pixel + 1; // the clear pixel and the focus rectangle's own line
     const SelectedObject selectedFont(dc, font);
-    const std::wstring text(caption);
-    const UINT prefix = (item.itemState & ODS_NOACCEL) ? DT_HIDEPREFIX : 0u;
+    // While the window hides its keyboard cues, the access key goes unmarked; taken out of the
+    // caption here, as Wine's DrawText ignores DT_HIDEPREFIX.
+    const bool hideAccessKey = (item.itemState & ODS_NOACCEL) != 0;
+    const std::wstring text = hideAccessKey ? WithoutAccessKey(caption) : std::wstring(caption);
+    const UINT prefix = hideAccessKey ? DT_NOPREFIX : 0u;
     RECT textBounds = bounds;
     DrawTextW(dc, text.c_str(), -1, &textBounds, DT_CENTER | DT_WORDBREAK | DT_CALCRECT | prefix);
     const int textWidth = textBounds.right - textBounds.left;

@@ -70,5 +70,12 @@ TEST(Layout, Win98TabOrderRunsRowByRowAndEndsAtClose) {
                                                          L"Command5", L"Command6", L"close"}));
 }
 
+TEST(Layout, ACaptionWithoutItsAccessKeyMarked) {
+    EXPECT_EQ(WithoutAccessKey(L"&Done!"), L"Done!");
+    EXPECT_EQ(WithoutAccessKey(L"Tom && &Jerry"), L"Tom & Jerry");
+    EXPECT_EQ(WithoutAccessKey(L"Program Info"), L"Program Info");
+    EXPECT_EQ(WithoutAccessKey(L"at the end&"), L"at the end");
+}
+
 } // namespace
 } // namespace penderlin::platform

@@ -119,8 +119,10 @@ std::optional<RECT> FindCaption(const e2e::Image& button, const Ink& ink) {
     return std::nullopt;
 }
 
-// The button as it draws itself in this state, with its own caption, font and icon, into memory.
-e2e::Image Drawn(HWND button, HICON icon, const Scale& scale, UINT state) {
+// The button as it draws itself in this state, with its own font and icon and its own caption or
+// the one given, into memory.
+e2e::Image Drawn(HWND button, HICON icon, const Scale& scale, UINT state,
+                 std::optional<std::wstring> caption = std::nullopt) {
     RECT bounds{};
     GetClientRect(button, &bounds);
     const WindowDc screen(nullptr);
@@ -135,7 +137,7 @@ e2e::Image Drawn(HWND button, HICON icon, const Scale& scale, UINT state) {
         item.hwndItem = button;
         item.hDC = memory.get();
         item.rcItem = bounds;
-        DrawPictureButton(item, CaptionOf(button), FontOf(button), icon, scale);
+        DrawPictureButton(item, caption.value_or(CaptionOf(button)), FontOf(button), icon, scale);
     }
     return e2e::ImageOf(memory.get(), bitmap.get(), bounds.right, bounds.bottom);
 }
@@ -244,6 +246,26 @@ TEST_P(CaptionFit, EveryButtonAndLabelShowsItsWholeCaption) {
 INSTANTIATE_TEST_SUITE_P(Windows, CaptionFit,
                          testing::Values(&forms::frmMain, &forms::win98, &forms::nt),
                          [](const auto& param) { return Narrow(std::wstring(param.param->name)); });
+
+// Told to hide the keyboard cues, as Windows tells the buttons of a window opened with the mouse,
+// a picture button with the focus draws neither its access key's underline nor its focus
+// rectangle: exactly as the same caption without the access key, drawn without the rectangle.
+TEST(KeyboardCues, APictureButtonToldToHideThemDrawsNoUnderlineAndNoFocusRectangle) {
+    Form::PrepareWindowing();
+    Win32Dialogs dialogs;
+    const Form form(forms::frmMain, dialogs);
+    const HWND done = e2e::ControlWithText(form.Window(), L"&Done!");
+    ASSERT_NE(done, nullptr);
+    const Scale scale = PrefixScale();
+    const UINT focused = ODS_FOCUS;
+    const e2e::Image hidden = Drawn(done, nullptr, scale, focused | ODS_NOACCEL | ODS_NOFOCUSRECT);
+    const e2e::Image plain = Drawn(done, nullptr, scale, focused | ODS_NOFOCUSRECT, L"Done!");
+    EXPECT_EQ(e2e::DifferentPixels(hidden, plain), 0);
+    // The cues are there to hide: the underline, and the focus rectangle.
+    EXPECT_GT(e2e::DifferentPixels(Drawn(done, nullptr, scale, focused | ODS_NOFOCUSRECT), plain),
+              0);
+    EXPECT_GT(e2e::DifferentPixels(Drawn(done, nullptr, scale, focused, L"Done!"), plain), 0);
+}
 
 // A font as the screen would draw it: the face it gets and its height.
 std::pair<std::wstring, LONG> Realized(HFONT font) {
