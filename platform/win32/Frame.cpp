@@ -3,6 +3,7 @@
 #include "Check.h"
 #include "Gdi.h"
 #include "Handles.h"
+#include "SystemLibraries.h"
 #include "WindowClasses.h"
 #include "platform/Layout.h"
 
@@ -32,6 +33,7 @@ using UniqueAnnotations = UniqueInterface<IAccPropServices>;
 // Windows' dynamic annotation service, on a thread where COM is running; none otherwise, and the
 // frame then goes without its role.
 UniqueAnnotations Annotations() {
+    LoadForScreenReaders();
     UniqueAnnotations services;
     CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER, IID_IAccPropServices,
                      reinterpret_cast<void**>(static_cast<IAccPropServices**>(services.put())));

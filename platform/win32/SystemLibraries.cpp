@@ -1,6 +1,7 @@
 #include "SystemLibraries.h"
 
 #include <optional>
+#include <utility>
 
 namespace penderlin::platform {
 
@@ -14,25 +15,43 @@ HMODULE LoadFromSystem32(const wchar_t* name) {
 // those a running penderlin.exe has loaded once every window and box has been shown, on Windows
 // 10 and 11 and under Wine, and those Microsoft's documentation names for the services it uses.
 // Loaded here first, from System32, a later load of the name finds the module already loaded,
-// whatever search path the DLL that asks for it uses. Most would be loaded during start-up
-// anyway; a name that this Windows lacks costs a failed look in System32.
-constexpr const wchar_t* kLoadedByName[] = {
+// whatever search path the DLL that asks for it uses. A DLL loaded from System32 takes what it
+// imports from there too, but not what it loads later by a search of its own (Wine's visual
+// styles load msimg32.dll so). A name that this Windows lacks costs a failed look in System32.
+// Those the first window needs, loaded before it is made:
+constexpr const wchar_t* kLoadedByNameAtStart[] = {
     L"uxtheme.dll",            // visual styles: user32, Common Controls
     L"dwmapi.dll",             // the window manager: user32, the visual styles
-    L"msimg32.dll",            // transparent and alpha blits: the visual styles
-    L"windowscodecs.dll",      // imaging: the visual styles' images, icons with PNG frames
-    L"winmm.dll",              // multimedia: the sounds of the message box
-    L"oleacc.dll",             // accessibility: what screen readers are told
-    L"oleaccrc.dll",           //   and its texts, which oleacc loads by name
+    L"msimg32.dll",            // transparent and alpha blits: Wine's visual styles
     L"textinputframework.dll", // text input (msctf, for every window with the focus)
     L"coremessaging.dll",      //   and what it builds on
     L"coreuicomponents.dll",   //
-    L"wintypes.dll",           //   Windows Runtime's types, for text input and UISettings
-    L"kernel.appcore.dll",     // the application model: combase, Windows Runtime
+    L"kernel.appcore.dll",     // the application model: combase
     L"ntmarta.dll",            // access checks: advapi32
     L"cryptbase.dll",          // random numbers: advapi32, rpcrt4
     L"version.dll",            // file versions: the loader's compatibility shims
 };
+// Those that Windows' DLLs load only for later services, loaded just before the program first
+// uses one (they would cost a tenth of the start-up under Wine):
+constexpr const wchar_t* kLoadedByNameForDialogs[] = {
+    L"winmm.dll",         // multimedia: the sounds of the message box
+    L"windowscodecs.dll", // imaging: the dialogs' icons and images
+};
+constexpr const wchar_t* kLoadedByNameForScreenReaders[] = {
+    L"oleacc.dll",   // accessibility: what screen readers are told
+    L"oleaccrc.dll", //   and its texts, which oleacc loads by name
+};
+constexpr const wchar_t* kLoadedByNameForWindowsRuntime[] = {
+    L"wintypes.dll", // Windows Runtime's types, for UISettings
+};
+
+template <size_t Count> void LoadOnce(const wchar_t* const (&names)[Count], bool& loaded) {
+    if (!std::exchange(loaded, true)) {
+        for (const wchar_t* name : names) {
+            LoadFromSystem32(name);
+        }
+    }
+}
 
 // A DLL loaded once, on first use, with the functions the program takes from it.
 template <typename Functions, typename Resolve>
@@ -65,10 +84,20 @@ bool LoadOnlyFromSystem32() {
     images.NoRemoteImages = 1;
     images.NoLowMandatoryLabelImages = 1;
     SetProcessMitigationPolicy(ProcessImageLoadPolicy, &images, sizeof(images));
-    for (const wchar_t* name : kLoadedByName) {
+    for (const wchar_t* name : kLoadedByNameAtStart) {
         LoadFromSystem32(name);
     }
     return true;
+}
+
+void LoadForDialogs() {
+    static bool loaded = false;
+    LoadOnce(kLoadedByNameForDialogs, loaded);
+}
+
+void LoadForScreenReaders() {
+    static bool loaded = false;
+    LoadOnce(kLoadedByNameForScreenReaders, loaded);
 }
 
 const CommonControls* LoadCommonControls() {
@@ -90,6 +119,8 @@ const VisualStyles* LoadVisualStyles() {
 }
 
 const WindowsRuntime* LoadWindowsRuntime() {
+    static bool typesLoaded = false;
+    LoadOnce(kLoadedByNameForWindowsRuntime, typesLoaded);
     return Loaded<WindowsRuntime>(L"combase.dll", [](HMODULE module, WindowsRuntime& f) {
         return Find(module, "RoInitialize", f.RoInitialize) &&
                Find(module, "RoUninitialize", f.RoUninitialize) &&

@@ -17,9 +17,16 @@ namespace penderlin::platform {
 
 // The program's first act: System32 becomes the only folder DLLs are looked for in, images from
 // remote shares and low-integrity files are refused, and the DLLs that Windows' own DLLs load by
-// name are loaded from System32, so that such a load later finds them loaded. False when the
-// search could not be restricted: the program must then end without showing a window.
+// name as the first window is made are loaded from System32, so that such a load finds them
+// loaded. False when the search could not be restricted: the program must then end without
+// showing a window.
 bool LoadOnlyFromSystem32();
+
+// The same for the DLLs that Windows' own DLLs load by name only for a service the program uses
+// later, loaded just before it first uses it, so that the window is there sooner: before the
+// first message box or input box, and before the first answer to a screen reader.
+void LoadForDialogs();
+void LoadForScreenReaders();
 
 // Common Controls: version 6, as the manifest asks, which Windows redirects the name to.
 struct CommonControls {

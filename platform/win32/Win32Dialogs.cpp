@@ -2,6 +2,7 @@
 
 #include "InputBoxResource.h"
 #include "ProgramResource.h"
+#include "SystemLibraries.h"
 #include "TextSize.h"
 #include "platform/FormHost.h"
 
@@ -11,6 +12,7 @@
 namespace penderlin::platform {
 
 void Win32Dialogs::ShowMessage(HWND owner, std::wstring_view text) {
+    LoadForDialogs();
     MessageBoxW(owner, std::wstring(text).c_str(), std::wstring(ApplicationTitle).c_str(), MB_OK);
 }
 
@@ -81,6 +83,7 @@ std::vector<WORD> InputBoxTemplate(int textPercent) {
 } // namespace
 
 std::wstring Win32Dialogs::InputBox(HWND owner, std::wstring_view prompt) {
+    LoadForDialogs();
     InputBoxState state{std::wstring(prompt), {}};
     const std::vector<WORD> dialog = InputBoxTemplate(CurrentTextPercent());
     DialogBoxIndirectParamW(GetModuleHandleW(nullptr),
