@@ -30,10 +30,31 @@ constexpr int kAnnotatedSlot = 3 * sizeof(LONG_PTR);
 
 using UniqueAnnotations = UniqueInterface<IAccPropServices>;
 
-// Windows' dynamic annotation service, on a thread where COM is running; none otherwise, and the
-// frame then goes without its role.
+// COM on the program's thread, apartment-threaded as a thread with windows needs it, from the
+// first question of a screen reader to the end of the program: nothing else uses it, so the
+// program does without it until then.
+class ComApartment {
+public:
+    ComApartment()
+        : running_(SUCCEEDED(
+              CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE))) {}
+    ComApartment(const ComApartment&) = delete;
+    ComApartment& operator=(const ComApartment&) = delete;
+    ~ComApartment() {
+        if (running_) {
+            CoUninitialize();
+        }
+    }
+
+private:
+    bool running_;
+};
+
+// Windows' dynamic annotation service; none where COM does not run, and the frame then goes
+// without its role.
 UniqueAnnotations Annotations() {
     LoadForScreenReaders();
+    static const ComApartment com;
     UniqueAnnotations services;
     CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER, IID_IAccPropServices,
                      reinterpret_cast<void**>(static_cast<IAccPropServices**>(services.put())));
