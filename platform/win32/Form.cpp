@@ -65,7 +65,7 @@ Form::Form(const FormDescription& description, WindowDialogs& dialogs, HWND owne
     auto resources = std::make_unique<ScaledResources>(
         description, Scale{static_cast<int>(GetDpiForWindow(window_.get())), textPercent});
     MarkStartupStep(StartupStep::ResourcesLoaded);
-    CreateControls();
+    CreateControls(resources->scale());
     LayOut(std::move(resources));
     // At its design size before it is placed, so that a change of scale in the middle of the move
     // knows it for a window the user has not sized.

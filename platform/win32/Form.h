@@ -65,9 +65,9 @@ private:
     // Minimizing, restoring and activation, or nothing for another message.
     std::optional<LRESULT> HandleStateMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
-    // Makes the controls, each in its frame or the window, in their stacking and tab order; they
-    // get their places, fonts and colours from LayOut and ApplyAppearance.
-    void CreateControls();
+    // Makes the controls, each in its frame or the window, in their stacking and tab order, where
+    // they go at this scale; they get their fonts and colours from LayOut and ApplyAppearance.
+    void CreateControls(const Scale& scale);
     // Everything that depends on the scale, made again from the description and taken up by the
     // window and its controls before the old resources go: every control's rectangle and font,
     // the frame's margins, the window's icons and the tooltip's width. The one layout path, for

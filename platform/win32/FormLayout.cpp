@@ -15,7 +15,18 @@
 
 namespace penderlin::platform {
 
-void Form::CreateControls() {
+namespace {
+
+// A control's rectangle in its parent, at this scale.
+RECT ControlRect(const TwipsRect& twips, const Scale& scale) {
+    const int left = scale.FromTwips(twips.left);
+    const int top = scale.FromTwips(twips.top);
+    return {left, top, left + scale.FromTwips(twips.width), top + scale.FromTwips(twips.height)};
+}
+
+} // namespace
+
+void Form::CreateControls(const Scale& scale) {
     const auto all = description_.controls;
     controls_.resize(all.size());
     for (const ControlDescription* description : CreationOrder(all)) {
@@ -53,12 +64,14 @@ void Form::CreateControls() {
             break;
         }
 
-        control.window =
-            CreateWindowExW(extendedStyle, className, std::wstring(description->caption).c_str(),
-                            style, 0, 0, 0, 0, parent,
-                            reinterpret_cast<HMENU>(
-                                static_cast<INT_PTR>(kFirstControlId + static_cast<int>(index))),
-                            GetModuleHandleW(nullptr), nullptr);
+        // Made where it goes, so that laying it out moves nothing.
+        const RECT place = ControlRect(description->rect, scale);
+        control.window = CreateWindowExW(
+            extendedStyle, className, std::wstring(description->caption).c_str(), style, place.left,
+            place.top, place.right - place.left, place.bottom - place.top, parent,
+            reinterpret_cast<HMENU>(
+                static_cast<INT_PTR>(kFirstControlId + static_cast<int>(index))),
+            GetModuleHandleW(nullptr), nullptr);
         PENDERLIN_REQUIRE(control.window != nullptr, "a control cannot be made");
         if (!description->tooltip.empty()) {
             tooltips_.Add(control.window, description->tooltip);
@@ -72,10 +85,14 @@ void Form::CreateControls() {
 void Form::LayOut(std::unique_ptr<ScaledResources> resources) {
     const Scale& scale = resources->scale();
     for (const Control& control : controls_) {
-        const TwipsRect& twips = control.description->rect;
-        SetWindowPos(control.window, nullptr, scale.FromTwips(twips.left),
-                     scale.FromTwips(twips.top), scale.FromTwips(twips.width),
-                     scale.FromTwips(twips.height), SWP_NOZORDER | SWP_NOACTIVATE);
+        const RECT place = ControlRect(control.description->rect, scale);
+        RECT now{};
+        GetWindowRect(control.window, &now);
+        MapWindowPoints(nullptr, GetParent(control.window), reinterpret_cast<POINT*>(&now), 2);
+        if (!EqualRect(&now, &place)) {
+            SetWindowPos(control.window, nullptr, place.left, place.top, place.right - place.left,
+                         place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
+        }
         SetWindowFont(control.window, resources->FontOf(IndexOf(control)), FALSE);
         if (control.description->kind == ControlKind::Frame) {
             SetFrameScale(control.window, scale);

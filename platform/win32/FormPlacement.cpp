@@ -29,13 +29,17 @@ private:
 std::optional<PixelRect> Form::CreationFrame(const FormDescription& form, DWORD style, HWND owner,
                                              int textPercent) {
     const std::optional<PixelPoint> place = FirstOpeningPlace(form);
-    if (owner == nullptr || !place) {
+    if (form.startPosition == StartPosition::PlatformDefault && (owner == nullptr || !place)) {
         return std::nullopt;
     }
-    // Made there, it has that monitor's scale from the start.
-    const int dpi = static_cast<int>(GetDpiForWindow(owner));
+    // Made where it opens, it has that monitor's scale from the start (a window of its own opens
+    // on the primary monitor, whose scale is the system's unless it changed since sign-in), and
+    // needs no move.
+    const int dpi = static_cast<int>(owner != nullptr ? GetDpiForWindow(owner) : GetDpiForSystem());
     const PixelSize frame = FrameAround(style, 0, DesignClientSize(form, {dpi, textPercent}), dpi);
-    return StartFrame(form.startPosition, frame, MonitorOf(owner), *place);
+    return StartFrame(form.startPosition, frame,
+                      owner != nullptr ? MonitorOf(owner) : PrimaryMonitor(),
+                      place.value_or(PixelPoint{}));
 }
 
 void Form::PlaceAtStart(HWND owner) {

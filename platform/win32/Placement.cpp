@@ -10,13 +10,21 @@ PixelRect FromRect(const RECT& rect) {
     return {rect.left, rect.top, rect.right, rect.bottom};
 }
 
+Monitor MonitorInfo(HMONITOR handle) {
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof(monitor);
+    GetMonitorInfoW(handle, &monitor);
+    return {FromRect(monitor.rcMonitor), FromRect(monitor.rcWork)};
+}
+
 } // namespace
 
 Monitor MonitorOf(HWND window) {
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof(monitor);
-    GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &monitor);
-    return {FromRect(monitor.rcMonitor), FromRect(monitor.rcWork)};
+    return MonitorInfo(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST));
+}
+
+Monitor PrimaryMonitor() {
+    return MonitorInfo(MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY));
 }
 
 PixelRect FrameOf(HWND window) {
@@ -49,6 +57,9 @@ PixelSize FrameAround(HWND window, PixelSize client, int dpi) {
 }
 
 void MoveFrame(HWND window, const PixelRect& frame) {
+    if (FrameOf(window) == frame) {
+        return;
+    }
     SetWindowPos(window, nullptr, frame.left, frame.top, frame.Width(), frame.Height(),
                  SWP_NOZORDER | SWP_NOACTIVATE);
 }

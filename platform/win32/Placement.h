@@ -13,6 +13,7 @@
 namespace penderlin::platform {
 
 Monitor MonitorOf(HWND window);
+Monitor PrimaryMonitor();
 PixelRect FrameOf(HWND window);
 PixelSize ClientOf(HWND window);
 WindowState StateOf(HWND window);
@@ -21,7 +22,7 @@ WindowState StateOf(HWND window);
 PixelSize FrameAround(DWORD style, DWORD extendedStyle, PixelSize client, int dpi);
 PixelSize FrameAround(HWND window, PixelSize client, int dpi);
 
-// Moves and sizes the window's frame, without activating it.
+// Moves and sizes the window's frame, without activating it, unless it is there already.
 void MoveFrame(HWND window, const PixelRect& frame);
 
 // Resizes the window, keeping its top-left corner, until its client area has this size, as far
