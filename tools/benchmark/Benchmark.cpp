@@ -26,7 +26,7 @@ using namespace penderlin::e2e;
 using penderlin::platform::StartupStep;
 using Clock = std::chrono::steady_clock;
 
-constexpr int kRounds = 40;
+constexpr int kRounds = 60;
 constexpr size_t kSteps = static_cast<size_t>(StartupStep::Count);
 // The steps of the start-up timeline, then painted to idle.
 constexpr size_t kPhases = kSteps + 1;
