@@ -29,7 +29,6 @@ struct PixelRect {
     int bottom = 0;
     constexpr int Width() const { return right - left; }
     constexpr int Height() const { return bottom - top; }
-    constexpr PixelSize Size() const { return {Width(), Height()}; }
     constexpr bool operator==(const PixelRect&) const = default;
 };
 

@@ -7,6 +7,7 @@
 #include "Placement.h"
 #include "SystemLibraries.h"
 #include "TextSize.h"
+#include "ThreadWindows.h"
 #include "WindowClasses.h"
 #include "platform/Layout.h"
 #include "platform/StartupTimeline.h"
@@ -247,18 +248,15 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         // size is read once for the whole program, by its window of its own, which hands it to
         // every window; and a window changes only when its scale or its colours do.
         if (GetWindow(window, GW_OWNER) == nullptr) {
-            const int textPercent = CurrentTextPercent();
-            EnumThreadWindows(
-                GetCurrentThreadId(),
-                [](HWND other, LPARAM percent) -> BOOL {
-                    wchar_t className[std::size(kFormClassName) + 1]{};
-                    GetClassNameW(other, className, static_cast<int>(std::size(className)));
-                    if (std::wstring_view(className) == kFormClassName) {
-                        SendMessageW(other, kTextSizeChanged, static_cast<WPARAM>(percent), 0);
-                    }
-                    return TRUE;
-                },
-                textPercent);
+            const auto textPercent = static_cast<WPARAM>(CurrentTextPercent());
+            ForEachWindowOfThread([textPercent](HWND other) {
+                wchar_t className[std::size(kFormClassName) + 1]{};
+                GetClassNameW(other, className, static_cast<int>(std::size(className)));
+                if (std::wstring_view(className) == kFormClassName) {
+                    SendMessageW(other, kTextSizeChanged, textPercent, 0);
+                }
+                return true;
+            });
         }
         if (wParam == SPI_SETHIGHCONTRAST || HighContrastOn() != highContrast_) {
             Recolour();

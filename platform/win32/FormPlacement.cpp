@@ -91,19 +91,17 @@ void Form::ChangeScale(const Scale& scale, const RECT* suggested) {
     const ProgramSizing sizing(sizing_);
     if (state != WindowState::Normal) {
         // The restored size first: Wine's SetWindowPlacement moves a maximized window back to
-        // where it was maximized. Then a maximized window takes exactly the rectangle Windows
-        // maximizes it to on its new monitor; a minimized one has no size to change.
+        // where it was maximized.
         SetRestoredSize(window, FrameAround(window, change.restoredClient, scale.dpi));
         restoreToDesignSize_ = true;
-        if (suggested != nullptr && state == WindowState::Maximized) {
-            MoveFrame(window,
-                      {suggested->left, suggested->top, suggested->right, suggested->bottom});
-        }
-    } else {
-        if (suggested != nullptr) {
-            MoveFrame(window,
-                      {suggested->left, suggested->top, suggested->right, suggested->bottom});
-        }
+    }
+    // A normal or maximized window takes the rectangle Windows suggests (for a maximized one,
+    // exactly the one Windows maximizes it to on its new monitor); a minimized one has no size
+    // to change.
+    if (suggested != nullptr && state != WindowState::Minimized) {
+        MoveFrame(window, FromRect(*suggested));
+    }
+    if (change.client) {
         FitClient(*change.client);
     }
     LayOut(std::make_unique<ScaledResources>(description_, scale));

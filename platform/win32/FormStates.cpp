@@ -4,6 +4,7 @@
 #include "Form.h"
 
 #include "Placement.h"
+#include "ThreadWindows.h"
 
 namespace penderlin::platform {
 
@@ -12,23 +13,16 @@ namespace {
 // The window `owner` opened and waits for: a shown window with a title bar that it owns (a
 // tooltip it owns has none). GetLastActivePopup would name it on Windows, but not under Wine.
 HWND OpenedWindow(HWND owner) {
-    struct Search {
-        HWND owner;
-        HWND found;
-    } search{owner, nullptr};
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND candidate, LPARAM context) -> BOOL {
-            auto& s = *reinterpret_cast<Search*>(context);
-            const auto style = GetWindowLongPtrW(candidate, GWL_STYLE);
-            if (GetWindow(candidate, GW_OWNER) == s.owner && (style & WS_VISIBLE) != 0 &&
-                (style & WS_CAPTION) == WS_CAPTION) {
-                s.found = candidate;
-            }
-            return s.found == nullptr;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    HWND found = nullptr;
+    ForEachWindowOfThread([&](HWND candidate) {
+        const auto style = GetWindowLongPtrW(candidate, GWL_STYLE);
+        if (GetWindow(candidate, GW_OWNER) == owner && (style & WS_VISIBLE) != 0 &&
+            (style & WS_CAPTION) == WS_CAPTION) {
+            found = candidate;
+        }
+        return found == nullptr;
+    });
+    return found;
 }
 
 } // namespace

@@ -1,18 +1,16 @@
 #include "ModalLoop.h"
 
+#include "ThreadWindows.h"
+
 namespace penderlin::platform {
 
 ModalScope::ModalScope(HWND window) : window_(window) {
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND other, LPARAM context) -> BOOL {
-            auto& scope = *reinterpret_cast<ModalScope*>(context);
-            if (other != scope.window_ && IsWindowVisible(other) && IsWindowEnabled(other)) {
-                scope.disabled_.push_back(other);
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(this));
+    ForEachWindowOfThread([this](HWND other) {
+        if (other != window_ && IsWindowVisible(other) && IsWindowEnabled(other)) {
+            disabled_.push_back(other);
+        }
+        return true;
+    });
     for (HWND other : disabled_) {
         EnableWindow(other, FALSE);
     }

@@ -4,11 +4,11 @@
 
 namespace penderlin::platform {
 
-namespace {
-
 PixelRect FromRect(const RECT& rect) {
     return {rect.left, rect.top, rect.right, rect.bottom};
 }
+
+namespace {
 
 Monitor MonitorInfo(HMONITOR handle) {
     MONITORINFO monitor{};

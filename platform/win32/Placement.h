@@ -12,6 +12,7 @@
 // and its answers applied to them.
 namespace penderlin::platform {
 
+PixelRect FromRect(const RECT& rect);
 Monitor MonitorOf(HWND window);
 Monitor PrimaryMonitor();
 PixelRect FrameOf(HWND window);

@@ -1,7 +1,7 @@
 #include "SystemLibraries.h"
 
 #include <optional>
-#include <utility>
+#include <span>
 
 namespace penderlin::platform {
 
@@ -45,12 +45,15 @@ constexpr const wchar_t* kLoadedByNameForWindowsRuntime[] = {
     L"wintypes.dll", // Windows Runtime's types, for UISettings
 };
 
-template <size_t Count> void LoadOnce(const wchar_t* const (&names)[Count], bool& loaded) {
-    if (!std::exchange(loaded, true)) {
-        for (const wchar_t* name : names) {
-            LoadFromSystem32(name);
-        }
+void LoadAllFromSystem32(std::span<const wchar_t* const> names) {
+    for (const wchar_t* name : names) {
+        LoadFromSystem32(name);
     }
+}
+
+// The DLLs of the list, loaded the first time they are asked for.
+template <const auto& Names> void LoadOnce() {
+    [[maybe_unused]] static const bool loaded = (LoadAllFromSystem32(Names), true);
 }
 
 // A DLL loaded once, on first use, with the functions the program takes from it.
@@ -84,20 +87,16 @@ bool LoadOnlyFromSystem32() {
     images.NoRemoteImages = 1;
     images.NoLowMandatoryLabelImages = 1;
     SetProcessMitigationPolicy(ProcessImageLoadPolicy, &images, sizeof(images));
-    for (const wchar_t* name : kLoadedByNameAtStart) {
-        LoadFromSystem32(name);
-    }
+    LoadAllFromSystem32(kLoadedByNameAtStart);
     return true;
 }
 
 void LoadForDialogs() {
-    static bool loaded = false;
-    LoadOnce(kLoadedByNameForDialogs, loaded);
+    LoadOnce<kLoadedByNameForDialogs>();
 }
 
 void LoadForScreenReaders() {
-    static bool loaded = false;
-    LoadOnce(kLoadedByNameForScreenReaders, loaded);
+    LoadOnce<kLoadedByNameForScreenReaders>();
 }
 
 const CommonControls* LoadCommonControls() {
@@ -119,8 +118,7 @@ const VisualStyles* LoadVisualStyles() {
 }
 
 const WindowsRuntime* LoadWindowsRuntime() {
-    static bool typesLoaded = false;
-    LoadOnce(kLoadedByNameForWindowsRuntime, typesLoaded);
+    LoadOnce<kLoadedByNameForWindowsRuntime>();
     return Loaded<WindowsRuntime>(L"combase.dll", [](HMODULE module, WindowsRuntime& f) {
         return Find(module, "RoInitialize", f.RoInitialize) &&
                Find(module, "RoUninitialize", f.RoUninitialize) &&

@@ -218,6 +218,14 @@ SIZE ClientSize(HWND window) {
     return {rect.right, rect.bottom};
 }
 
+SIZE LargestClientSize(HWND window) {
+    RECT frame{};
+    GetWindowRect(window, &frame);
+    const SIZE client = ClientSize(window);
+    return {GetSystemMetrics(SM_CXMAXTRACK) - (frame.right - frame.left - client.cx),
+            GetSystemMetrics(SM_CYMAXTRACK) - (frame.bottom - frame.top - client.cy)};
+}
+
 HWND FocusIn(HWND window) {
     GUITHREADINFO info{};
     info.cbSize = sizeof(info);

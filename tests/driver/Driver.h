@@ -69,6 +69,9 @@ HWND ControlWithId(HWND window, int id);
 // A window's rectangle relative to its parent's client area.
 RECT RectInParent(HWND window);
 SIZE ClientSize(HWND window);
+// The largest client area the window can have: no larger than the system lets any window be (on
+// Windows as under Wine, a little more than the screen), less the window's frame.
+SIZE LargestClientSize(HWND window);
 HWND FocusIn(HWND window);
 // Waits until the focus is on one of the window's controls, and returns that control.
 HWND WaitForFocusIn(HWND window);

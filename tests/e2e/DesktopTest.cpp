@@ -169,12 +169,9 @@ protected:
     static void ExpectLaidOutAt(HWND window, SIZE clientTwips, const ExpectedControl& control,
                                 const platform::Scale& scale) {
         const SIZE client = ClientSize(window);
-        RECT frame{};
-        GetWindowRect(window, &frame);
-        const int tallest =
-            GetSystemMetrics(SM_CYMAXTRACK) - (frame.bottom - frame.top - client.cy);
         EXPECT_EQ(client.cx, scale.FromTwips(clientTwips.cx)) << scale.textPercent;
-        EXPECT_EQ(client.cy, std::min(scale.FromTwips(clientTwips.cy), tallest))
+        EXPECT_EQ(client.cy,
+                  std::min<LONG>(scale.FromTwips(clientTwips.cy), LargestClientSize(window).cy))
             << scale.textPercent;
         const RECT r = RectInParent(ControlWithText(window, control.caption));
         EXPECT_EQ(r.left, scale.FromTwips(control.left)) << scale.textPercent;

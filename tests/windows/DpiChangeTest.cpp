@@ -208,17 +208,12 @@ private:
     static inline bool fired_ = false;
 };
 
-// The client size a window designed at this scale gets: no larger than the system lets any window
-// be (on Windows as under Wine, a little more than the screen), which the largest scales pass.
+// The client size a window designed at this scale gets: no larger than any window may be, which
+// the largest scales pass.
 SIZE DesignedClientSize(HWND window, const FormDescription& form, const Scale& scale) {
-    RECT frame{};
-    GetWindowRect(window, &frame);
-    const SIZE client = e2e::ClientSize(window);
-    return {
-        std::min<LONG>(scale.FromTwips(form.clientSize.width),
-                       GetSystemMetrics(SM_CXMAXTRACK) - (frame.right - frame.left - client.cx)),
-        std::min<LONG>(scale.FromTwips(form.clientSize.height),
-                       GetSystemMetrics(SM_CYMAXTRACK) - (frame.bottom - frame.top - client.cy))};
+    const SIZE largest = e2e::LargestClientSize(window);
+    return {std::min<LONG>(scale.FromTwips(form.clientSize.width), largest.cx),
+            std::min<LONG>(scale.FromTwips(form.clientSize.height), largest.cy)};
 }
 
 // Opened on its owner's monitor of another scale, a family window has its design size at that

@@ -3,21 +3,11 @@
 // a group box and two labels) in the dialog font, the program's manifest, and nothing else: no
 // pictures, icons, own drawing, text size or registry. Built by the same toolchain and linked the
 // same way.
-#include <windows.h>
+#include "FloorWindow.h"
 
 #include <commctrl.h>
 
-namespace {
-
-LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_DESTROY) {
-        PostQuitMessage(0);
-        return 0;
-    }
-    return DefWindowProcW(window, message, wParam, lParam);
-}
-
-} // namespace
+using penderlin::benchmark::RegisterFloorClass;
 
 int main() {
     INITCOMMONCONTROLSEX controls{};
@@ -26,14 +16,7 @@ int main() {
     InitCommonControlsEx(&controls);
 
     const HINSTANCE instance = GetModuleHandleW(nullptr);
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof(windowClass);
-    windowClass.lpfnWndProc = WindowProc;
-    windowClass.hInstance = instance;
-    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    windowClass.lpszClassName = L"ThemedWindow";
-    RegisterClassExW(&windowClass);
+    RegisterFloorClass(L"ThemedWindow", reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
     const HWND window = CreateWindowExW(
         0, L"ThemedWindow", L"Themed window", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU,
         CW_USEDEFAULT, CW_USEDEFAULT, 339, 183, nullptr, nullptr, instance, nullptr);
