@@ -7,6 +7,7 @@
 #include <commctrl.h>
 
 #include <chrono>
+#include <cstdio>
 #include <thread>
 #include <utility>
 
@@ -101,15 +102,35 @@ Image ImageOf(HDC dc, HBITMAP bitmap, int width, int height) {
     return image;
 }
 
-Program::Program(const std::wstring& path) {
-    STARTUPINFOW startup{};
-    startup.cb = sizeof(startup);
-    if (!CreateProcessW(path.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &process_)) {
-        startError_ = GetLastError();
-        return;
+DWORD StartProcess(const std::wstring& path, std::wstring commandLine,
+                   PROCESS_INFORMATION& process) {
+    // Now and then, on a busy machine, Wine loses a new process before any of its code has run
+    // and CreateProcess fails with ERROR_INTERNAL_ERROR: the program never started, so it is
+    // started again. A program that fails by itself ends with a code of its own, never retried.
+    constexpr int kStarts = 3;
+    DWORD error = ERROR_SUCCESS;
+    for (int start = 1; start <= kStarts; ++start) {
+        STARTUPINFOW startup{};
+        startup.cb = sizeof(startup);
+        if (CreateProcessW(path.c_str(), commandLine.empty() ? nullptr : commandLine.data(),
+                           nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
+            return ERROR_SUCCESS;
+        }
+        error = GetLastError();
+        if (error != ERROR_INTERNAL_ERROR) {
+            break;
+        }
+        std::fprintf(stderr, "Wine lost %ls while starting it (start %d of %d)\n", path.c_str(),
+                     start, kStarts);
     }
-    WaitForInputIdle(process_.hProcess, kStartTimeoutMs);
+    return error;
+}
+
+Program::Program(const std::wstring& path) {
+    startError_ = StartProcess(path, L"", process_);
+    if (startError_ == ERROR_SUCCESS) {
+        WaitForInputIdle(process_.hProcess, kStartTimeoutMs);
+    }
 }
 
 std::string Program::State() const {

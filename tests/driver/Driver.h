@@ -34,6 +34,11 @@ std::wstring ProgramPath();
 // Looks until the condition holds or the time is up; returns the condition's last value.
 bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs = kTimeoutMs);
 
+// CreateProcessW of the program at this path, with this command line if any; ERROR_SUCCESS or
+// the error.
+DWORD StartProcess(const std::wstring& path, std::wstring commandLine,
+                   PROCESS_INFORMATION& process);
+
 // A running penderlin.exe, ended when this goes out of scope if it has not ended by itself.
 class Program {
 public:

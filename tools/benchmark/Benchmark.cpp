@@ -74,13 +74,9 @@ struct StartUp {
 // Starts the program, waits for its window to show and the program to wait for input, then
 // closes it and waits for it to end.
 StartUp Measure(const std::wstring& program, const std::wstring& arguments = L"") {
-    STARTUPINFOW startup{};
-    startup.cb = sizeof(startup);
     PROCESS_INFORMATION process{};
-    std::wstring commandLine = L"\"" + program + L"\" " + arguments;
     StartUp result{Clock::now()};
-    if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        nullptr, &startup, &process)) {
+    if (StartProcess(program, L"\"" + program + L"\" " + arguments, process) != ERROR_SUCCESS) {
         std::fprintf(stderr, "cannot start %ls\n", program.c_str());
         std::exit(1);
     }
