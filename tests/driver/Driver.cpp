@@ -483,7 +483,28 @@ void ClickAt(HWND window) {
 }
 
 void MovePointerAway() {
+    POINT from{};
+    GetCursorPos(&from);
+    const HWND left = GetAncestor(WindowFromPoint(from), GA_ROOT);
     SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
+    // A button keeps its pointed-at look until its thread notices that the pointer has gone, by a
+    // timer that a busy machine holds up: a look of the screen taken before then would differ from
+    // every later one. The wait is for another process's windows: this thread's own would not be
+    // told while it waits here.
+    DWORD process = 0;
+    if (left == nullptr || GetWindowThreadProcessId(left, &process) == 0 ||
+        process == GetCurrentProcessId()) {
+        return;
+    }
+    const auto hot = [](HWND child) {
+        wchar_t className[8]{};
+        GetClassNameW(child, className, 8);
+        DWORD_PTR state = 0;
+        return std::wstring_view(className) == L"Button" &&
+               SendMessageTimeoutW(child, BM_GETSTATE, 0, 0, SMTO_NORMAL, kTimeoutMs, &state) &&
+               (state & BST_HOT) != 0;
+    };
+    WaitFor([&] { return FirstChild(left, hot) == nullptr; });
 }
 
 std::wstring TooltipWhenPointingAt(HWND control) {
