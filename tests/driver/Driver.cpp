@@ -8,6 +8,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <iterator>
 #include <thread>
 #include <utility>
 
@@ -239,6 +240,12 @@ SIZE ClientSize(HWND window) {
     return {rect.right, rect.bottom};
 }
 
+std::wstring ClassOf(HWND window) {
+    wchar_t name[256]{};
+    GetClassNameW(window, name, static_cast<int>(std::size(name)));
+    return name;
+}
+
 SIZE LargestClientSize(HWND window) {
     RECT frame{};
     GetWindowRect(window, &frame);
@@ -455,9 +462,7 @@ void TypeText(const std::wstring& text) {
     Send(inputs);
     // A click posted next would overtake keys still in the program's input queue: when typing
     // into a field, wait until the field holds what was typed.
-    wchar_t className[16]{};
-    if (info.hwndFocus != nullptr && GetClassNameW(info.hwndFocus, className, 16) > 0 &&
-        std::wstring_view(className) == L"Edit") {
+    if (info.hwndFocus != nullptr && ClassOf(info.hwndFocus) == L"Edit") {
         WaitFor([&] { return TextOf(info.hwndFocus).find(text) != std::wstring::npos; });
     }
 }
@@ -497,10 +502,8 @@ void MovePointerAway() {
         return;
     }
     const auto hot = [](HWND child) {
-        wchar_t className[8]{};
-        GetClassNameW(child, className, 8);
         DWORD_PTR state = 0;
-        return std::wstring_view(className) == L"Button" &&
+        return ClassOf(child) == L"Button" &&
                SendMessageTimeoutW(child, BM_GETSTATE, 0, 0, SMTO_NORMAL, kTimeoutMs, &state) &&
                (state & BST_HOT) != 0;
     };

@@ -74,6 +74,7 @@ HWND ControlWithId(HWND window, int id);
 // A window's rectangle relative to its parent's client area.
 RECT RectInParent(HWND window);
 SIZE ClientSize(HWND window);
+std::wstring ClassOf(HWND window);
 // The largest client area the window can have: no larger than the system lets any window be (on
 // Windows as under Wine, a little more than the screen), less the window's frame.
 SIZE LargestClientSize(HWND window);

@@ -197,9 +197,7 @@ void ExpectCaptionsFit(HWND window, const FormDescription& form, const Scale& sc
     ASSERT_EQ(controls.size(), form.controls.size());
 
     for (const HWND control : controls) {
-        wchar_t className[16]{};
-        GetClassNameW(control, className, 16);
-        const std::wstring_view kind = className;
+        const std::wstring kind = e2e::ClassOf(control);
         const std::string name = Narrow(CaptionOf(control));
         RECT client{};
         GetClientRect(control, &client);

@@ -3,6 +3,7 @@
 // picture without seams; and nothing leaks however often that happens.
 #include "CaptionFit.h"
 #include "Driver.h"
+#include "MessageHook.h"
 #include "forms/MainWindow.h"
 #include "forms/NtWindow.h"
 #include "forms/Win98Window.h"
@@ -18,8 +19,6 @@
 #include <array>
 #include <sstream>
 #include <string>
-#include <string_view>
-#include <utility>
 #include <vector>
 
 namespace penderlin::platform {
@@ -180,32 +179,24 @@ TEST(DpiChanges, AMaximizedOrMinimizedWindowKeepsItsStateAndRestoresToItsDesignS
 // window the test opens moves or changes size while still hidden.
 class ScaleChangeWhileOpening {
 public:
-    explicit ScaleChangeWhileOpening(int dpi) {
+    explicit ScaleChangeWhileOpening(int dpi) : hook_(Watch) {
         dpi_ = dpi;
         fired_ = false;
-        hook_ = SetWindowsHookExW(WH_CALLWNDPROCRET, Hook, nullptr, GetCurrentThreadId());
     }
-    ScaleChangeWhileOpening(const ScaleChangeWhileOpening&) = delete;
-    ScaleChangeWhileOpening& operator=(const ScaleChangeWhileOpening&) = delete;
-    ~ScaleChangeWhileOpening() { UnhookWindowsHookEx(hook_); }
     static bool Fired() { return fired_; }
 
 private:
-    static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam) {
-        const auto& call = *reinterpret_cast<const CWPRETSTRUCT*>(lParam);
-        wchar_t className[32]{};
-        if (code == HC_ACTION && !fired_ && call.message == WM_WINDOWPOSCHANGED &&
+    static void Watch(const CWPRETSTRUCT& call) {
+        if (!fired_ && call.message == WM_WINDOWPOSCHANGED &&
             GetWindow(call.hwnd, GW_OWNER) != nullptr && !IsWindowVisible(call.hwnd) &&
-            GetClassNameW(call.hwnd, className, 32) > 0 &&
-            std::wstring_view(className) == kFormClassName) {
+            e2e::ClassOf(call.hwnd) == kFormClassName) {
             fired_ = true;
             e2e::ChangeDpi(call.hwnd, dpi_);
         }
-        return CallNextHookEx(nullptr, code, wParam, lParam);
     }
-    static inline HHOOK hook_ = nullptr;
     static inline int dpi_ = 96;
     static inline bool fired_ = false;
+    HandledMessages hook_;
 };
 
 // The client size a window designed at this scale gets: no larger than any window may be, which

@@ -2,6 +2,7 @@
 // with scripted dialogs, and proves that every kind of handle the program owns returns to the
 // count it had after the first round. Replacements write registration values, so this runs only
 // under Wine (see tests/driver/WineOnlyMain.cpp).
+#include "Driver.h"
 #include "forms/NtWindow.h"
 #include "forms/Win98Window.h"
 #include "platform/win32/Form.h"
@@ -37,11 +38,9 @@ void OpenClickEverythingAndClose(const FormDescription& description, WindowDialo
     const HWND window = form.Window();
     for (HWND child = GetWindow(window, GW_CHILD); child != nullptr;
          child = GetWindow(child, GW_HWNDNEXT)) {
-        wchar_t className[16]{};
         wchar_t caption[16]{};
-        GetClassNameW(child, className, 16);
         GetWindowTextW(child, caption, 16);
-        if (std::wstring_view(className) == L"Button" && std::wstring_view(caption) != L"&Close") {
+        if (e2e::ClassOf(child) == L"Button" && std::wstring_view(caption) != L"&Close") {
             PostMessageW(window, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(child), BN_CLICKED),
                          reinterpret_cast<LPARAM>(child));
         }

@@ -2,6 +2,7 @@
 // set before a window is first shown, and the settings broadcasts, of which only a change of
 // text size lays the windows out again.
 #include "Driver.h"
+#include "MessageHook.h"
 #include "forms/MainWindow.h"
 #include "forms/Win98Window.h"
 #include "platform/Scale.h"
@@ -16,29 +17,6 @@
 
 namespace penderlin::platform {
 namespace {
-
-// Sees every message sent to a window of this thread, while it lives.
-class SentMessages {
-public:
-    using Watcher = void (*)(const CWPSTRUCT& message);
-    explicit SentMessages(Watcher watcher) {
-        watcher_ = watcher;
-        hook_ = SetWindowsHookExW(WH_CALLWNDPROC, Hook, nullptr, GetCurrentThreadId());
-    }
-    SentMessages(const SentMessages&) = delete;
-    SentMessages& operator=(const SentMessages&) = delete;
-    ~SentMessages() { UnhookWindowsHookEx(hook_); }
-
-private:
-    static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam) {
-        if (code == HC_ACTION) {
-            watcher_(*reinterpret_cast<const CWPSTRUCT*>(lParam));
-        }
-        return CallNextHookEx(nullptr, code, wParam, lParam);
-    }
-    static inline HHOOK hook_ = nullptr;
-    static inline Watcher watcher_ = nullptr;
-};
 
 // Per window: told to set its keyboard cues from the last input, and first shown after that.
 struct Cues {
