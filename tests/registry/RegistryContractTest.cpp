@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <cwctype>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -22,10 +23,35 @@ using penderlin::Registry::RootKey;
 using penderlin::Registry::WriteStringValue;
 
 constexpr auto kRoot = RootKey::LocalMachine;
-constexpr wchar_t kScratch[] = L"Software\\PenderlinRegistryContractTest";
+
+// Two programs run this contract side by side in one Wine prefix, so each works in a key named
+// after its process; the stand-in's registry is its process's own.
+std::wstring ScratchName() {
+#ifdef _WIN32
+    return L"PenderlinRegistryContractTest" + std::to_wstring(GetCurrentProcessId());
+#else
+    return L"PenderlinRegistryContractTest";
+#endif
+}
+
+const std::wstring kScratch = L"Software\\" + ScratchName();
 // Where 64-bit Windows keeps the scratch key's copy for 32-bit programs.
-constexpr wchar_t kScratch32[] = L"Software\\Wow6432Node\\PenderlinRegistryContractTest";
-const std::wstring kKey = L"Software\\PenderlinRegistryContractTest\\Values";
+const std::wstring kScratch32 = L"Software\\Wow6432Node\\" + ScratchName();
+const std::wstring kKey = kScratch + L"\\Values";
+
+// The same path in other letters: upper case but for one word in lower case, and a backslash at
+// its end.
+std::wstring InOtherCase(const std::wstring& path) {
+    std::wstring spelled;
+    for (const wchar_t c : path) {
+        spelled += static_cast<wchar_t>(std::towupper(c));
+    }
+    const auto word = spelled.find(L"PENDERLIN");
+    for (size_t i = word; i < word + 9; ++i) {
+        spelled[i] = static_cast<wchar_t>(std::towlower(spelled[i]));
+    }
+    return spelled + L"\\";
+}
 
 // A value's type and raw bytes.
 using Raw = std::pair<DWORD, std::string>;
@@ -41,8 +67,8 @@ class RegistryContract : public testing::Test {
 protected:
     void SetUp() override { TearDown(); }
     void TearDown() override {
-        RegDeleteTreeW(HKEY_LOCAL_MACHINE, kScratch);
-        RegDeleteTreeW(HKEY_LOCAL_MACHINE, kScratch32);
+        RegDeleteTreeW(HKEY_LOCAL_MACHINE, kScratch.c_str());
+        RegDeleteTreeW(HKEY_LOCAL_MACHINE, kScratch32.c_str());
     }
 
     // Stores raw bytes under a key as another program would, bypassing the module; view 0 is
@@ -154,9 +180,7 @@ TEST_F(RegistryContract, PathsWithAndWithoutTrailingBackslashAndAnyCaseNameOneKe
 
     WriteStringValue(kRoot, kKey, L"Company", L"Second");
     EXPECT_EQ(ReadStringValue(kRoot, kKey + L"\\", L"Company"), L"Second");
-    EXPECT_EQ(
-        ReadStringValue(kRoot, L"SOFTWARE\\penderlinregistrycontracttest\\VALUES\\", L"COMPANY"),
-        L"Second");
+    EXPECT_EQ(ReadStringValue(kRoot, InOtherCase(kKey), L"COMPANY"), L"Second");
 }
 
 TEST_F(RegistryContract, TextsOfAnyScriptAndLengthRoundTripUnconverted) {
@@ -186,7 +210,7 @@ TEST_F(RegistryContract, AnExisting32BitCopyGetsTheSameTextAndReadsIgnoreIt) {
     EXPECT_EQ(LoadRaw(L"Owner", KEY_WOW64_32KEY), LoadRaw(L"Owner"));
 
     // Whatever the path's spelling, and whatever the copy's type.
-    WriteStringValue(kRoot, L"SOFTWARE\\penderlinRegistryContractTest\\values\\", L"NUMBER", L"7");
+    WriteStringValue(kRoot, InOtherCase(kKey), L"NUMBER", L"7");
     EXPECT_EQ(LoadRaw(L"Number", KEY_WOW64_32KEY), (Raw{REG_SZ, Bytes(L"7\0"sv)}));
 
     StoreRaw(L"Owner", REG_SZ, Bytes(L"changed by a 32-bit program\0"sv), KEY_WOW64_32KEY);
