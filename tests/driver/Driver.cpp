@@ -160,11 +160,38 @@ bool Program::WaitForExit(DWORD timeoutMs) const {
     return WaitForSingleObject(process_.hProcess, timeoutMs) == WAIT_OBJECT_0;
 }
 
-bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs) {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+std::string Narrow(std::wstring_view text) {
+    std::string narrow;
+    for (const wchar_t c : text) {
+        narrow += c < 128 ? static_cast<char>(c) : '?';
+    }
+    return narrow;
+}
+
+std::string Quoted(std::string_view before, std::wstring_view text, std::string_view after) {
+    // Appended piece by piece: GCC 12 takes "text" + std::string for an overlapping copy.
+    std::string quoted(before);
+    quoted += '"';
+    quoted += Narrow(text);
+    quoted += '"';
+    quoted += after;
+    return quoted;
+}
+
+bool WaitFor(std::string_view what, const std::function<bool()>& condition, DWORD timeoutMs) {
+    const auto start = std::chrono::steady_clock::now();
+    const auto deadline = start + std::chrono::milliseconds(timeoutMs);
     while (!condition()) {
         if (std::chrono::steady_clock::now() > deadline) {
-            return condition();
+            if (condition()) {
+                return true;
+            }
+            const auto waited = std::chrono::duration_cast<std::chrono::milliseconds>(
+                std::chrono::steady_clock::now() - start);
+            std::fprintf(stderr, "Waited %lld ms for %.*s, and gave up.\n",
+                         static_cast<long long>(waited.count()), static_cast<int>(what.size()),
+                         what.data());
+            return false;
         }
         std::this_thread::sleep_for(kPollInterval);
     }
@@ -174,6 +201,7 @@ bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs) {
 HWND WaitForWindow(const wchar_t* caption, const wchar_t* className, DWORD timeoutMs) {
     HWND found = nullptr;
     WaitFor(
+        Quoted("the window ", caption, " to show"),
         [&] {
             found = FindWindowW(className, caption);
             return found != nullptr && IsWindowVisible(found);
@@ -183,7 +211,8 @@ HWND WaitForWindow(const wchar_t* caption, const wchar_t* className, DWORD timeo
 }
 
 bool WaitUntilGone(const wchar_t* caption) {
-    return WaitFor([&] { return FindWindowW(nullptr, caption) == nullptr; });
+    return WaitFor(Quoted("the window ", caption, " to go"),
+                   [&] { return FindWindowW(nullptr, caption) == nullptr; });
 }
 
 std::wstring TextOf(HWND window) {
@@ -262,13 +291,22 @@ HWND FocusIn(HWND window) {
 }
 
 HWND WaitForFocusIn(HWND window) {
-    WaitFor([&] { return IsChild(window, FocusIn(window)); });
+    WaitFor(Quoted("the focus in ", TextOf(window)),
+            [&] { return IsChild(window, FocusIn(window)); });
     return FocusIn(window);
 }
 
-void BringToFront(HWND window) {
+bool BringToFront(HWND window) {
     SetForegroundWindow(window);
-    WaitFor([&] { return GetForegroundWindow() == window; }, 2000);
+    return WaitFor(Quoted("", TextOf(window), " to be the foreground window"),
+                   [&] { return GetForegroundWindow() == window; });
+}
+
+bool WaitUntilHandledSoFar(HWND window) {
+    const HWND focused = FocusIn(window);
+    PressKey(VK_TAB);
+    return WaitFor(Quoted("a Tab to move the focus in ", TextOf(window)),
+                   [&] { return FocusIn(window) != focused; });
 }
 
 namespace {
@@ -396,7 +434,7 @@ int DifferentPixels(const Image& a, const Image& b) {
 
 int WaitUntilShows(HWND window, const Image& expected) {
     int different = 0;
-    WaitFor([&] {
+    WaitFor("the window to show what it showed before", [&] {
         WaitUntilDrawn(window);
         different = DifferentPixels(ScreenOfClientArea(window), expected);
         return different == 0;
@@ -463,7 +501,8 @@ void TypeText(const std::wstring& text) {
     // A click posted next would overtake keys still in the program's input queue: when typing
     // into a field, wait until the field holds what was typed.
     if (info.hwndFocus != nullptr && ClassOf(info.hwndFocus) == L"Edit") {
-        WaitFor([&] { return TextOf(info.hwndFocus).find(text) != std::wstring::npos; });
+        WaitFor("the field to hold what was typed",
+                [&] { return TextOf(info.hwndFocus).find(text) != std::wstring::npos; });
     }
 }
 
@@ -473,13 +512,11 @@ void ClickAt(HWND window) {
     const POINT target{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
     // The pointer must have arrived before the press, or a late motion event loses the click.
     SetCursorPos(target.x, target.y);
-    WaitFor(
-        [&] {
-            POINT now{};
-            GetCursorPos(&now);
-            return now.x == target.x && now.y == target.y;
-        },
-        2000);
+    WaitFor("the pointer to arrive", [&] {
+        POINT now{};
+        GetCursorPos(&now);
+        return now.x == target.x && now.y == target.y;
+    });
     std::vector<INPUT> inputs(2);
     inputs[0].type = inputs[1].type = INPUT_MOUSE;
     inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
@@ -507,14 +544,17 @@ void MovePointerAway() {
                SendMessageTimeoutW(child, BM_GETSTATE, 0, 0, SMTO_NORMAL, kTimeoutMs, &state) &&
                (state & BST_HOT) != 0;
     };
-    WaitFor([&] { return FirstChild(left, hot) == nullptr; });
+    WaitFor("every button to stop looking pointed at",
+            [&] { return FirstChild(left, hot) == nullptr; });
 }
 
-std::wstring TooltipWhenPointingAt(HWND control) {
+namespace {
+
+// Rests the pointer on the control after a few small moves inside it, as a hand makes them.
+void PointAt(HWND control) {
     RECT rect{};
     GetWindowRect(control, &rect);
     SetCursorPos((rect.left + rect.right) / 2 - 4, (rect.top + rect.bottom) / 2 - 4);
-    // A few small moves inside the control, as a hand makes them, then rest.
     for (int step = 0; step < 4; ++step) {
         std::vector<INPUT> move(1);
         move[0].type = INPUT_MOUSE;
@@ -523,17 +563,39 @@ std::wstring TooltipWhenPointingAt(HWND control) {
         move[0].mi.dwFlags = MOUSEEVENTF_MOVE;
         Send(move);
     }
+}
+
+HWND VisibleTooltip() {
+    const HWND tip = FindWindowW(TOOLTIPS_CLASSW, nullptr);
+    return tip != nullptr && IsWindowVisible(tip) ? tip : nullptr;
+}
+
+} // namespace
+
+std::wstring TooltipWhenPointingAt(HWND control) {
+    PointAt(control);
     HWND tip = nullptr;
-    const bool shown = WaitFor(
-        [&] {
-            tip = FindWindowW(TOOLTIPS_CLASSW, nullptr);
-            return tip != nullptr && IsWindowVisible(tip);
-        },
-        2500); // several times the usual half-second delay
-    const std::wstring text = shown ? TextOf(tip) : L"";
+    WaitFor("a tooltip", [&] { return (tip = VisibleTooltip()) != nullptr; });
+    const std::wstring text = tip != nullptr ? TextOf(tip) : L"";
     MovePointerAway();
-    WaitFor([&] { return !IsWindowVisible(tip); }, 2000);
+    WaitFor("the tooltip to go", [] { return VisibleTooltip() == nullptr; });
     return text;
+}
+
+bool NoTooltipWhenPointingAt(HWND control) {
+    PointAt(control);
+    // Nothing to wait on for what must not come: the time a tooltip takes to appear, twice, with
+    // the delay the program's tooltip control uses (Windows' own, the double-click time).
+    const HWND tip = FindWindowW(TOOLTIPS_CLASSW, nullptr);
+    DWORD_PTR delay = GetDoubleClickTime();
+    if (tip != nullptr) {
+        SendMessageTimeoutW(tip, TTM_GETDELAYTIME, TTDT_INITIAL, 0, SMTO_NORMAL, kTimeoutMs,
+                            &delay);
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(2 * delay));
+    const bool none = VisibleTooltip() == nullptr;
+    MovePointerAway();
+    return none;
 }
 
 std::optional<Dialog> WaitForDialog() {
@@ -556,13 +618,8 @@ std::optional<Dialog> WaitForDialog() {
 
 bool Dismiss(const Dialog& dialog, bool ok) {
     PostMessageW(GetDlgItem(dialog.window, ok ? IDOK : IDCANCEL), BM_CLICK, 0, 0);
-    return WaitFor([&] { return !IsWindow(dialog.window); }) && WaitUntilIdle(dialog.owner);
-}
-
-void GiveTheProgramTime() {
-    // Several times what the program needs to react to a key or a click under load.
-    constexpr auto kReaction = std::chrono::milliseconds(300);
-    std::this_thread::sleep_for(kReaction);
+    return WaitFor("the box to go", [&] { return !IsWindow(dialog.window); }) &&
+           WaitUntilIdle(dialog.owner);
 }
 
 bool WaitUntilIdle(HWND window) {
@@ -580,7 +637,7 @@ bool WaitUntilDrawn(HWND window) {
     MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&client), 2);
     // Drawn once two looks a frame apart find the same pixels.
     Image before = ScreenPixels(client);
-    return WaitFor([&] {
+    return WaitFor("the window's pixels to stop changing", [&] {
         std::this_thread::sleep_for(kFrame);
         Image now = ScreenPixels(client);
         const bool same = now.colours == before.colours;

@@ -8,6 +8,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace penderlin::e2e {
@@ -31,8 +32,15 @@ int PrefixTextPercent();
 std::wstring Beside(const wchar_t* name);
 std::wstring ProgramPath();
 
-// Looks until the condition holds or the time is up; returns the condition's last value.
-bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs = kTimeoutMs);
+// Looks until the condition holds or the time is up; returns the condition's last value. A wait
+// that times out says on stderr what it waited for and how long, so that the test's output says
+// where the time went.
+bool WaitFor(std::string_view what, const std::function<bool()>& condition,
+             DWORD timeoutMs = kTimeoutMs);
+// The text in ASCII, anything else as '?': for messages.
+std::string Narrow(std::wstring_view text);
+// The text in quotes between two others: for messages.
+std::string Quoted(std::string_view before, std::wstring_view text, std::string_view after = "");
 
 // CreateProcessW of the program at this path, with this command line if any; ERROR_SUCCESS or
 // the error.
@@ -82,7 +90,12 @@ HWND FocusIn(HWND window);
 // Waits until the focus is on one of the window's controls, and returns that control.
 HWND WaitForFocusIn(HWND window);
 
-void BringToFront(HWND window);
+// True once the window is the foreground window.
+bool BringToFront(HWND window);
+// For checks that something does not happen: presses Tab and waits until the focus has moved in
+// the window, which it does only once the program has handled every key, click and posted message
+// that came before (GetMessage takes posted messages before input, and input in order).
+bool WaitUntilHandledSoFar(HWND window);
 // Does what Windows does when a window moves to a monitor of another scale, which Wine never
 // does: asks the window for its frame size at the new DPI (WM_GETDPISCALEDSIZE, given the size it
 // has, or has when restored if it is maximized or minimized) and sends it WM_DPICHANGED, in the
@@ -94,8 +107,6 @@ void StoreTextSize(int percent);
 // Does what Windows does when the user changes the text size: stores it and tells every window
 // (WM_SETTINGCHANGE). Wine's programs then see it only through what is stored.
 void ChangeTextSize(int percent);
-// For checks that something does not happen: lets the program react to the input just sent.
-void GiveTheProgramTime();
 // Waits until the window's thread waits for messages again, having done what came before.
 bool WaitUntilIdle(HWND window);
 // Waits until what the screen shows of the window's client area stops changing.
@@ -136,6 +147,8 @@ void ClickAt(HWND window);
 void MovePointerAway();
 // Rests the pointer on the control; gives the text of the tooltip that appears, or nothing.
 std::wstring TooltipWhenPointingAt(HWND control);
+// Rests the pointer on the control; true if no tooltip appears within twice its delay.
+bool NoTooltipWhenPointingAt(HWND control);
 
 // The message box or the input box (both titled "Penderlin"), waited for.
 struct Dialog {

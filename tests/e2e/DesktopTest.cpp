@@ -38,9 +38,9 @@ void ExpectScaleChangesKeepTheWindowWhole(HWND window, const WindowUnderTest& ex
                          other);
     EXPECT_EQ(FocusIn(window), focused);
     PressKey(VK_TAB);
-    EXPECT_TRUE(WaitFor([&] { return FocusIn(window) != focused; }));
+    EXPECT_TRUE(WaitFor("Tab to move the focus", [&] { return FocusIn(window) != focused; }));
     PressKey(VK_TAB, false, true);
-    EXPECT_TRUE(WaitFor([&] { return FocusIn(window) == focused; }));
+    EXPECT_TRUE(WaitFor("Shift+Tab to move it back", [&] { return FocusIn(window) == focused; }));
 
     ASSERT_TRUE(ChangeDpi(window, start));
     ExpectClientSize(window, expected.widthTwips, expected.heightTwips, start);
@@ -89,27 +89,6 @@ TEST_F(NtScale, AChangeOfScaleAndBackKeepsTheWindowWhole) {
         window, {4935, 5715, IDB_PAPER, GetSysColor(COLOR_BTNFACE), std::nullopt});
 }
 
-TEST_F(NtScale, TheFamilyWindowBelongsToTheMainWindowWhichIgnoresCloseRequestsMeanwhile) {
-    // Owned, so it shares the main window's taskbar button and stays above it.
-    EXPECT_EQ(GetWindow(window, GW_OWNER), main);
-    EXPECT_EQ(GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_APPWINDOW, 0);
-    EXPECT_FALSE(IsWindowEnabled(main));
-
-    // The taskbar's "Close window" on the main window, while the family window is open.
-    PostMessageW(main, WM_CLOSE, 0, 0);
-    GiveTheProgramTime();
-    EXPECT_TRUE(IsWindowVisible(window));
-    EXPECT_TRUE(IsWindowVisible(main));
-
-    PostMessageW(Button(L"&Close"), BM_CLICK, 0, 0);
-    ExpectBackAtMain();
-    // Nothing was kept for later: the program goes on, and opens its windows again.
-    GiveTheProgramTime();
-    EXPECT_FALSE(program->WaitForExit(0));
-    window = OpenFamilyWindow(L"Click here for Windows 2000/NT", L"Windows 2000/ NT 4.0 Version");
-    EXPECT_NE(window, nullptr);
-}
-
 // An owned window has no taskbar button of its own: minimizing it by any means (its minimize box,
 // or another program's ShowWindow, as Windows' minimize-all does) minimizes the program, and
 // restoring the program, by the taskbar's system command or by ShowWindow, brings it back
@@ -120,7 +99,7 @@ TEST_F(NtScale, MinimizingTheFamilyWindowMinimizesTheProgramWhichComesBackWithIt
     const HWND first = WaitForFocusIn(window);
     PressKey(VK_TAB);
     HWND focused = nullptr;
-    ASSERT_TRUE(WaitFor([&] {
+    ASSERT_TRUE(WaitFor("Tab to move the focus", [&] {
         focused = FocusIn(window);
         return focused != first && IsChild(window, focused);
     }));
@@ -138,18 +117,20 @@ TEST_F(NtScale, MinimizingTheFamilyWindowMinimizesTheProgramWhichComesBackWithIt
                 std::string("minimized ") + way.how +
                 (restoreBySystemCommand ? ", restored by SC_RESTORE" : ", restored by SW_RESTORE");
             way.minimize(window);
-            EXPECT_TRUE(WaitFor([&] { return IsIconic(main) && !IsWindowVisible(window); }))
-                << what;
+            EXPECT_TRUE(WaitFor("the program to be minimized", [&] {
+                return IsIconic(main) && !IsWindowVisible(window);
+            })) << what;
             if (restoreBySystemCommand) {
                 PostMessageW(main, WM_SYSCOMMAND, SC_RESTORE, 0);
             } else {
                 ShowWindowAsync(main, SW_RESTORE);
             }
-            EXPECT_TRUE(WaitFor([&] {
+            EXPECT_TRUE(WaitFor("the family window back in front", [&] {
                 return !IsIconic(main) && IsWindowVisible(window) && !IsIconic(window) &&
                        GetForegroundWindow() == window;
             })) << what;
-            EXPECT_TRUE(WaitFor([&] { return FocusIn(window) == focused; })) << what;
+            EXPECT_TRUE(WaitFor("the focus back", [&] { return FocusIn(window) == focused; }))
+                << what;
             EXPECT_FALSE(IsWindowEnabled(main)) << what;
         }
     }

@@ -43,7 +43,7 @@ inline void ExpectControlsAt(HWND window, std::span<const ExpectedControl> contr
 // The focus reaches the control with this caption; a busy machine may take a while to deliver the
 // key that moves it.
 inline void ExpectFocusOn(HWND window, const wchar_t* caption) {
-    WaitFor([&] { return TextOf(FocusIn(window)) == caption; });
+    WaitFor(Quoted("the focus on ", caption), [&] { return TextOf(FocusIn(window)) == caption; });
     EXPECT_EQ(TextOf(FocusIn(window)), caption);
 }
 
@@ -85,7 +85,7 @@ inline PictureCoverage ExpectPictureInPlace(HWND window, int pictureId, COLORREF
     const Image picture = ProgramPicture(pictureId);
     EXPECT_GT(picture.width, 0) << "no picture " << pictureId;
     MovePointerAway(); // so that no tooltip covers the window
-    BringToFront(window);
+    EXPECT_TRUE(BringToFront(window));
     EXPECT_TRUE(WaitUntilDrawn(window));
     const Image screen = ScreenOfClientArea(window);
     std::vector<RECT> controls;
@@ -149,8 +149,8 @@ protected:
         program = std::make_unique<Program>();
         main = WaitForWindow(kMainCaption, nullptr, kStartTimeoutMs);
         ASSERT_NE(main, nullptr) << program->State();
-        BringToFront(main);
-        WaitForFocusIn(main);
+        ASSERT_TRUE(BringToFront(main));
+        ASSERT_TRUE(IsChild(main, WaitForFocusIn(main)));
     }
 
     // Clicks a main-window button that opens a family window, and waits for that window.
@@ -158,8 +158,8 @@ protected:
         PostMessageW(ControlWithText(main, button), BM_CLICK, 0, 0);
         const HWND family = WaitForWindow(caption);
         if (family != nullptr) {
-            BringToFront(family);
-            WaitForFocusIn(family);
+            EXPECT_TRUE(BringToFront(family));
+            EXPECT_TRUE(IsChild(family, WaitForFocusIn(family)));
         }
         return family;
     }

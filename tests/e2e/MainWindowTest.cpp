@@ -53,7 +53,7 @@ TEST_F(MainWindow, PointingAtDoneOrTheCreditsShowsTheirTooltips) {
     const HWND credits = GetWindow(ControlWithText(main, L"Program Info"), GW_CHILD);
     EXPECT_EQ(TooltipWhenPointingAt(credits),
               L"email me with questions or things you want to see in newer versions");
-    EXPECT_EQ(TooltipWhenPointingAt(ControlWithText(main, L"Click here for Win98/95")), L"");
+    EXPECT_TRUE(NoTooltipWhenPointingAt(ControlWithText(main, L"Click here for Win98/95")));
 }
 
 TEST_F(MainWindow, EnterAtStartEnds) {
@@ -81,13 +81,19 @@ TEST_F(MainWindow, TheCloseBoxEnds) {
     EXPECT_TRUE(program->WaitForExit());
 }
 
-TEST_F(MainWindow, AFamilyWindowBlocksTheMainWindowUntilItCloses) {
+// While a family window is open it belongs to the main window (it shares its taskbar button and
+// stays in front of it), and the main window takes no input: neither a real click on "&Done!" nor
+// its access key nor a close request (the taskbar's "Close window") does anything, then or once
+// the family window has closed.
+TEST_F(MainWindow, AFamilyWindowBelongsToTheMainWindowWhichTakesNoInputUntilItCloses) {
     const HWND family = OpenFamilyWindow(L"Click here for Win98/95", L"Windows 98/95 Version");
     ASSERT_NE(family, nullptr);
+    EXPECT_EQ(GetWindow(family, GW_OWNER), main);
+    EXPECT_EQ(GetWindowLongPtrW(family, GWL_EXSTYLE) & WS_EX_APPWINDOW, 0);
     EXPECT_FALSE(IsWindowEnabled(main));
 
-    // A real click on "Done!" goes nowhere while the family window is open. The family window
-    // is moved almost off the screen first, so that it cannot be what the click lands on.
+    // The family window is moved almost off the screen first, so that it cannot be what the
+    // click lands on.
     SetWindowPos(family, nullptr, GetSystemMetrics(SM_CXSCREEN) - 40, 0, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER);
     const HWND done = ControlWithText(main, L"&Done!");
@@ -97,19 +103,45 @@ TEST_F(MainWindow, AFamilyWindowBlocksTheMainWindowUntilItCloses) {
     GetWindowRect(family, &familyRect);
     RECT overlap{};
     ASSERT_FALSE(IntersectRect(&overlap, &doneRect, &familyRect));
+    PostMessageW(main, WM_CLOSE, 0, 0);
     ClickAt(done);
     PressKey('D', true);
-    GiveTheProgramTime();
+    ASSERT_TRUE(BringToFront(family));
+    EXPECT_TRUE(WaitUntilHandledSoFar(family));
     EXPECT_FALSE(program->WaitForExit(0));
-    EXPECT_TRUE(IsWindow(family));
+    EXPECT_TRUE(IsWindowVisible(family));
+    EXPECT_TRUE(IsWindowVisible(main));
 
     PostMessageW(family, WM_SYSCOMMAND, SC_CLOSE, 0);
     EXPECT_TRUE(WaitUntilGone(L"Windows 98/95 Version"));
     EXPECT_TRUE(IsWindowEnabled(main));
     // Activation returns to the main window, with the focus where it was.
     EXPECT_EQ(TextOf(WaitForFocusIn(main)), L"Click here for Win98/95");
+    // Nothing was kept for later.
+    EXPECT_TRUE(WaitUntilHandledSoFar(main));
+    EXPECT_FALSE(program->WaitForExit(0));
     ClickAt(done);
     EXPECT_TRUE(program->WaitForExit());
+}
+
+// Both family windows are the same kind of window with a "&Close" button of their own: Esc does
+// nothing in either, and Alt+C closes either.
+TEST_F(MainWindow, InEitherFamilyWindowEscDoesNothingAndAltCCloses) {
+    for (const auto& [button, caption] :
+         {std::pair{L"Click here for Win98/95", L"Windows 98/95 Version"},
+          std::pair{L"Click here for Windows 2000/NT", L"Windows 2000/ NT 4.0 Version"}}) {
+        const HWND family = OpenFamilyWindow(button, caption);
+        ASSERT_NE(family, nullptr);
+        PressKey(VK_ESCAPE);
+        EXPECT_TRUE(WaitUntilHandledSoFar(family));
+        EXPECT_TRUE(IsWindowVisible(family)) << Narrow(caption);
+        EXPECT_FALSE(IsWindowEnabled(main));
+
+        PressKey('C', true);
+        EXPECT_TRUE(WaitUntilGone(caption));
+        EXPECT_TRUE(IsWindowEnabled(main));
+    }
+    EXPECT_FALSE(program->WaitForExit(0));
 }
 
 TEST_F(MainWindow, AFamilyWindowOpensAfreshEachTime) {

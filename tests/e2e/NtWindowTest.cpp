@@ -126,13 +126,5 @@ TEST_F(NtWindow, ReplaceUserAndCompanyWriteTheNtKeyOnly) {
     EXPECT_EQ(ReadText(k98Key, L"RegisteredOrganization"), L"Organization of " + k98Key);
 }
 
-TEST_F(NtWindow, EscDoesNothingAndAltCCloses) {
-    PressKey(VK_ESCAPE);
-    GiveTheProgramTime();
-    EXPECT_TRUE(IsWindowVisible(window));
-    PressKey('C', true);
-    ExpectBackAtMain();
-}
-
 } // namespace
 } // namespace penderlin::e2e

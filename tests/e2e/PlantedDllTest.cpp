@@ -28,10 +28,6 @@ constexpr const char* kLoadedOnWindows[] = {
     "profapi.dll",          "propsys.dll",
 };
 
-std::string Narrow(const std::wstring& text) {
-    return std::string(text.begin(), text.end());
-}
-
 std::string Lower(std::string text) {
     std::transform(text.begin(), text.end(), text.begin(), [](char c) {
         return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));

@@ -36,26 +36,20 @@ protected:
     }
 };
 
-TEST_F(Win98BadData, EveryTypeSizeAndNulShowsWhatTheRulesSay) {
+// What the registry module reads of each type, size and NUL is the registry contract's
+// (tests/registry), on Wine's registry too, and a missing value, one without its NUL and one of
+// another type are checked in the 98/95 window's tests; here, a text cut at its NUL, a type that
+// holds text but is no string, and bytes that only a program with this code page turns into text.
+TEST_F(Win98BadData, ShowsTextToItsFirstNulNothingForOtherTypesAndReplacesForeignBytes) {
     struct Case {
         const char* what;
         DWORD type;
         std::string bytes;
-        std::wstring shown;
+        const wchar_t* shown;
     };
-    const std::string qword(8, '\x01');
     const Case cases[] = {
-        {"REG_SZ with NUL", REG_SZ, std::string("ABCDE\0", 6), L"ABCDE"},
-        {"REG_SZ without NUL", REG_SZ, "ABCDE", L"ABCDE"},
-        {"NUL at the start", REG_SZ, std::string("\0ABCDE", 6), L""},
         {"NUL in the middle", REG_SZ, std::string("AB\0CDE\0", 7), L"AB"},
-        {"empty", REG_SZ, "", L""},
-        {"REG_NONE", REG_NONE, std::string("ABC\0", 4), L""},
         {"REG_EXPAND_SZ", REG_EXPAND_SZ, std::string("%SystemRoot%\0", 13), L""},
-        {"REG_BINARY", REG_BINARY, "ABC", L""},
-        {"REG_DWORD", REG_DWORD, std::string("\x05\0\0\0", 4), L""},
-        {"REG_MULTI_SZ", REG_MULTI_SZ, std::string("A\0B\0\0", 5), L""},
-        {"REG_QWORD", REG_QWORD, qword, L""},
         {"bytes that are not UTF-8", REG_SZ, std::string("\xff\xfe ok\0", 6), L"\uFFFD\uFFFD ok"},
     };
     for (const Case& c : cases) {
@@ -63,7 +57,6 @@ TEST_F(Win98BadData, EveryTypeSizeAndNulShowsWhatTheRulesSay) {
         EXPECT_EQ(CheckCdKey(), c.shown) << c.what;
     }
     DeleteValue(k98Key, L"ProductKey");
-    EXPECT_EQ(CheckCdKey(), L"") << "missing value";
     EXPECT_TRUE(IsWindow(window));
 }
 
@@ -204,7 +197,7 @@ TEST_F(NtRefusedWrite, TheOtherKeysAreStillWrittenAndNothingIsReported) {
     EXPECT_EQ(ReadText(k98Key, L"ProductId"), L"new id");
     EXPECT_EQ(ReadText(kIeKey, L"ProductId"), L"old IE id");
     EXPECT_EQ(ReadText(kNtKey, L"ProductId"), L"new id");
-    GiveTheProgramTime();
+    EXPECT_TRUE(WaitUntilHandledSoFar(window));
     EXPECT_EQ(FindWindowW(L"#32770", L"Penderlin"), nullptr);
     EXPECT_TRUE(IsWindow(window));
     EXPECT_FALSE(program->WaitForExit(0));

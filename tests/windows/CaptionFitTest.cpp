@@ -33,10 +33,6 @@ std::wstring CaptionOf(HWND control) {
     return caption;
 }
 
-std::string Narrow(const std::wstring& text) {
-    return std::string(text.begin(), text.end());
-}
-
 HFONT FontOf(HWND control) {
     return reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0));
 }
@@ -161,7 +157,7 @@ RECT Difference(const e2e::Image& a, const e2e::Image& b) {
 // border (a pixel wide at 96 DPI) and of the focus rectangle, which the caption and the icon lie
 // in; the rectangle is found as what the drawing with it has more than the one without.
 void ExpectPictureButtonCaptionFits(HWND button, int iconId, const Scale& scale) {
-    const std::string name = Narrow(CaptionOf(button));
+    const std::string name = e2e::Narrow(CaptionOf(button));
     const UniqueIcon icon(
         static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(iconId),
                                       IMAGE_ICON, scale.IconSize(), scale.IconSize(), 0)));
@@ -198,7 +194,7 @@ void ExpectCaptionsFit(HWND window, const FormDescription& form, const Scale& sc
 
     for (const HWND control : controls) {
         const std::wstring kind = e2e::ClassOf(control);
-        const std::string name = Narrow(CaptionOf(control));
+        const std::string name = e2e::Narrow(CaptionOf(control));
         RECT client{};
         GetClientRect(control, &client);
         if (kind == L"Button" &&
@@ -243,7 +239,9 @@ TEST_P(CaptionFit, EveryButtonAndLabelShowsItsWholeCaption) {
 
 INSTANTIATE_TEST_SUITE_P(Windows, CaptionFit,
                          testing::Values(&forms::frmMain, &forms::win98, &forms::nt),
-                         [](const auto& param) { return Narrow(std::wstring(param.param->name)); });
+                         [](const auto& param) {
+                             return e2e::Narrow(std::wstring(param.param->name));
+                         });
 
 // Told to hide the keyboard cues, as Windows tells the buttons of a window opened with the mouse,
 // a picture button with the focus draws neither its access key's underline nor its focus
@@ -301,7 +299,7 @@ TEST(InputBox, ItsPromptFieldAndButtonsAreInTheWindowsFont) {
     EXPECT_EQ(dialogs.InputBox(form.Window(), L"Windows Registered User:"), L"");
     ASSERT_EQ(inputBoxFonts.size(), 4u);
     for (const auto& font : inputBoxFonts) {
-        EXPECT_EQ(font, windowsFont) << Narrow(font.first) << " " << font.second;
+        EXPECT_EQ(font, windowsFont) << e2e::Narrow(font.first) << " " << font.second;
     }
 }
 
@@ -321,10 +319,10 @@ TEST(Windows11Desktop, TheSystemsFontsAreSegoeUisStandIn) {
         const SelectedObject selected(screen.get(), made.get());
         wchar_t face[LF_FACESIZE]{};
         GetTextFaceW(screen.get(), LF_FACESIZE, face);
-        EXPECT_TRUE(std::wstring_view(face).starts_with(L"Caption Test Sans")) << Narrow(face);
+        EXPECT_TRUE(std::wstring_view(face).starts_with(L"Caption Test Sans")) << e2e::Narrow(face);
         TEXTMETRICW text{};
         GetTextMetricsW(screen.get(), &text);
-        EXPECT_NEAR(text.tmHeight, scale.FromPixelsAt96(16), 1) << Narrow(font.lfFaceName);
+        EXPECT_NEAR(text.tmHeight, scale.FromPixelsAt96(16), 1) << e2e::Narrow(font.lfFaceName);
     }
 }
 

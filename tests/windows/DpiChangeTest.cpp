@@ -279,7 +279,7 @@ TEST(DpiChanges, APartialRepaintAt120DpiGivesThePixelsOfAFullOne) {
         const Form window(*form, dialogs);
         ShowWindow(window.Window(), SW_SHOWNORMAL);
         e2e::MovePointerAway();
-        e2e::BringToFront(window.Window());
+        EXPECT_TRUE(e2e::BringToFront(window.Window()));
         ASSERT_TRUE(e2e::ChangeDpi(window.Window(), 120));
         const e2e::Image full = Painted(window.Window(), nullptr);
         // A small rectangle at odd places, clear of the controls.

@@ -27,7 +27,7 @@ protected:
     void SetUp() override {
         ShowWindow(window.Window(), SW_SHOWNORMAL);
         e2e::MovePointerAway();
-        e2e::BringToFront(window.Window());
+        EXPECT_TRUE(e2e::BringToFront(window.Window()));
         RedrawWindow(window.Window(), nullptr, nullptr,
                      RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
         ASSERT_TRUE(e2e::WaitUntilDrawn(window.Window()));

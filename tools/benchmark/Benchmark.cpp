@@ -82,7 +82,8 @@ StartUp Measure(const std::wstring& program, const std::wstring& arguments = L""
     }
     WaitForInputIdle(process.hProcess, kTimeoutMs);
     HWND window = nullptr;
-    WaitFor([&] { return (window = ShownWindowOf(process.dwProcessId)) != nullptr; });
+    WaitFor("a window of the program",
+            [&] { return (window = ShownWindowOf(process.dwProcessId)) != nullptr; });
     WaitForInputIdle(process.hProcess, kTimeoutMs);
     result.toIdle = Milliseconds(Clock::now() - result.started);
     if (window == nullptr) {
