@@ -35,6 +35,18 @@ TEST_F(ProgramImage, LoadsWithAddressRandomizationAndNoExecutableData) {
     EXPECT_EQ(nt->OptionalHeader.Subsystem, IMAGE_SUBSYSTEM_WINDOWS_GUI);
 }
 
+// The Windows it needs, as the header says it: Windows 10, whose per-DPI functions it calls. An
+// older Windows then refuses it plainly rather than failing to find an entry point, and Windows
+// gives it the frame metrics of current programs (the padded border), which it gives no image
+// older than 6.0.
+TEST_F(ProgramImage, ClaimsTheWindowsItNeeds) {
+    const IMAGE_OPTIONAL_HEADER64& header = nt->OptionalHeader;
+    EXPECT_EQ(header.MajorSubsystemVersion, 10);
+    EXPECT_EQ(header.MinorSubsystemVersion, 0);
+    EXPECT_EQ(header.MajorOperatingSystemVersion, 10);
+    EXPECT_EQ(header.MinorOperatingSystemVersion, 0);
+}
+
 // The header's checksum is the one Windows computes from the file's bytes: the linker sets it,
 // and signing, which appends to the file, must set it again.
 TEST_F(ProgramImage, CarriesTheChecksumOfItsBytes) {
