@@ -3,22 +3,14 @@
 #include "Check.h"
 #include "Frame.h"
 #include "ModalLoop.h"
-#include "Painting.h"
 #include "Placement.h"
 #include "SystemLibraries.h"
 #include "TextSize.h"
-#include "ThreadWindows.h"
 #include "WindowClasses.h"
 #include "platform/Layout.h"
 #include "platform/StartupTimeline.h"
 
-#include <windowsx.h>
-
-#include <algorithm>
-#include <iterator>
-#include <optional>
 #include <string>
-#include <string_view>
 
 namespace penderlin::platform {
 
@@ -31,53 +23,64 @@ HINSTANCE Instance() {
 } // namespace
 
 void Form::PrepareWindowing() {
-    INITCOMMONCONTROLSEX controls{};
-    controls.dwSize = sizeof(controls);
-    controls.dwICC = ICC_STANDARD_CLASSES | ICC_BAR_CLASSES;
-    if (const CommonControls* commonControls = LoadCommonControls()) {
-        commonControls->InitCommonControlsEx(&controls);
-    }
+    static const bool prepared = [] {
+        INITCOMMONCONTROLSEX controls{};
+        controls.dwSize = sizeof(controls);
+        controls.dwICC = ICC_STANDARD_CLASSES | ICC_BAR_CLASSES;
+        if (const CommonControls* commonControls = LoadCommonControls()) {
+            commonControls->InitCommonControlsEx(&controls);
+        }
 
-    WNDCLASSEXW form{};
-    form.cbSize = sizeof(form);
-    form.lpfnWndProc = FormProc;
-    form.hInstance = Instance();
-    form.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    form.lpszClassName = kFormClassName;
-    [[maybe_unused]] const ATOM registered = RegisterClassExW(&form);
-    PENDERLIN_REQUIRE(registered != 0, "the windows' class does not register");
-    RegisterFrameClass();
+        WNDCLASSEXW form{};
+        form.cbSize = sizeof(form);
+        form.lpfnWndProc = FormProc;
+        form.hInstance = Instance();
+        form.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+        form.lpszClassName = kFormClassName;
+        Require(RegisterClassExW(&form) != 0, "the windows' class does not register");
+        RegisterFrameClass();
+        return true;
+    }();
+    static_cast<void>(prepared);
 }
 
-Form::Form(const FormDescription& description, WindowDialogs& dialogs, HWND owner)
-    : description_(description), dialogs_(dialogs) {
+Form::Form(const FormDescription& description, ProgramWindows& windows, HWND owner)
+    : description_(description), windows_(windows) {
     const DWORD style = description.border == Border::Sizable
                             ? WS_OVERLAPPEDWINDOW
                             : WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
     const int textPercent = CurrentTextPercent();
-    const std::optional<PixelRect> frame = CreationFrame(description, style, owner, textPercent);
+    const std::optional<PixelPoint> firstPlace = windows_.FirstPlace(description);
+    const std::optional<PixelRect> frame =
+        WindowSizing::MadeFrame(description, style, owner, textPercent, firstPlace);
+    const CreationRect made = ToCreateAt(frame);
     // Not WS_CLIPCHILDREN: transparent labels need the window's picture painted beneath them.
-    window_.reset(
-        CreateWindowExW(0, kFormClassName, std::wstring(description.caption).c_str(), style,
-                        frame ? frame->left : CW_USEDEFAULT, frame ? frame->top : CW_USEDEFAULT,
-                        frame ? frame->Width() : CW_USEDEFAULT,
-                        frame ? frame->Height() : CW_USEDEFAULT, owner, nullptr, Instance(), this));
-    PENDERLIN_REQUIRE(window_, "a window cannot be made");
+    window_.reset(CreateWindowExW(0, kFormClassName, std::wstring(description.caption).c_str(),
+                                  style, made.x, made.y, made.width, made.height, owner, nullptr,
+                                  Instance(), this));
+    Require(static_cast<bool>(window_), "a window cannot be made");
+    windows_.Opened(*this, owner);
     auto resources = std::make_unique<ScaledResources>(
         description, Scale{static_cast<int>(GetDpiForWindow(window_.get())), textPercent});
     MarkStartupStep(StartupStep::ResourcesLoaded);
-    CreateControls(resources->scale());
+    controls_.Create(window_.get(), description.controls, resources->scale());
+    states_.FocusFirst(controls_.FirstToFocus());
     LayOut(std::move(resources));
-    // At its design size before it is placed, so that a change of scale in the middle of the move
-    // knows it for a window the user has not sized.
-    FitClient(DesignClientSize(description_, resources_->scale()));
-    PlaceAtStart(owner);
-    highContrast_ = HighContrastOn();
-    ApplyAppearance();
+    // At its design size before it is placed, so that a rescaling in the middle of the move knows
+    // it for a window the user has not sized.
+    sizing_.SetClient(window_.get(), DesignClientSize(description_, resources_->scale()));
+    const PixelPoint place = sizing_.Place(window_.get(), owner, description_, firstPlace,
+                                           [this] { return resources_->scale(); });
+    if (const auto first = PlaceToRemember(description_.startPosition, firstPlace, place)) {
+        windows_.RememberFirstPlace(description_, *first);
+    }
+    colours_.Apply(description_);
     MarkStartupStep(StartupStep::ControlsCreated);
 }
 
-Form::~Form() = default;
+Form::~Form() {
+    windows_.Closed(*this);
+}
 
 void Form::ShowModal() {
     const HWND window = window_.get();
@@ -91,57 +94,65 @@ void Form::ShowModal() {
         UpdateWindow(window);
         MarkStartupStep(StartupStep::FirstPaintFinished);
         RunModalLoop(
-            window, [this] { return unloaded_; },
-            [this, window](const MSG& message) { tooltips_.BeforeDispatch(window, message); });
+            window, [this] { return states_.Unloaded(); },
+            [this, window](const MSG& message) {
+                controls_.ToolTips().BeforeDispatch(window, message);
+            });
     }
-    tooltips_.Destroy();
+    controls_.ToolTips().Destroy();
     window_.reset();
-}
-
-void Form::Unload() {
-    unloaded_ = true;
 }
 
 std::unique_ptr<FormInstance> Form::CreateInstance(const FormDescription& form) {
     // Windows' convention for a modal window: owned by its opener, so that it stays above it,
     // shares its taskbar button and opens on its monitor.
-    return std::make_unique<Form>(form, dialogs_, window_.get());
+    return std::make_unique<Form>(form, windows_, window_.get());
 }
 
 void Form::EndProgram() {
     PostQuitMessage(0);
 }
 
-size_t Form::IndexOf(const Control& control) const {
-    return static_cast<size_t>(&control - controls_.data());
-}
-
-const Form::Control* Form::FindControl(HWND window) const {
-    const int index = GetDlgCtrlID(window) - kFirstControlId;
-    if (index < 0 || static_cast<size_t>(index) >= controls_.size() ||
-        controls_[static_cast<size_t>(index)].window != window) {
-        return nullptr;
+void Form::TakeUpTextSize(int textPercent) {
+    if (textPercent != resources_->scale().textPercent) {
+        Rescale({resources_->scale().dpi, textPercent}, nullptr);
     }
-    return &controls_[static_cast<size_t>(index)];
 }
 
-void Form::Click(const Control& control) {
+void Form::LayOut(std::unique_ptr<ScaledResources> resources) {
+    controls_.LayOut(*resources);
+    const HWND window = window_.get();
+    if (description_.iconResourceId != 0) {
+        SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(resources->BigIcon()));
+        SendMessageW(window, WM_SETICON, ICON_SMALL,
+                     reinterpret_cast<LPARAM>(resources->SmallIcon()));
+    }
+    resources_ = std::move(resources);
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
+void Form::Rescale(const Scale& scale, const RECT* suggested) {
+    sizing_.Rescale(window_.get(), description_, resources_->scale(), scale, suggested);
+    LayOut(std::make_unique<ScaledResources>(description_, scale));
+}
+
+void Form::Click(const FormControls::Control& control) {
     if (control.description->onClick != nullptr) {
         control.description->onClick(*this);
     }
 }
 
 void Form::Recolour() {
-    highContrast_ = HighContrastOn();
-    ApplyAppearance();
+    colours_.Apply(description_);
     RedrawWindow(window_.get(), nullptr, nullptr,
                  RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
 void Form::PaintWindowBackground(HDC dc, const RECT& area) const {
-    PaintBackground(dc, area, background_,
-                    WindowAppearance(description_, highContrast_).picture ? &resources_->Picture()
-                                                                          : nullptr,
+    PaintBackground(dc, area, colours_.Window(),
+                    WindowAppearance(description_, colours_.HighContrast()).picture
+                        ? &resources_->Picture()
+                        : nullptr,
                     description_.picture);
 }
 
@@ -172,11 +183,15 @@ LRESULT CALLBACK Form::FormProc(HWND window, UINT message, WPARAM wParam, LPARAM
 }
 
 LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (const std::optional<LRESULT> result = HandleStateMessage(message, wParam, lParam)) {
+    const HWND window = window_.get();
+    if (const std::optional<LRESULT> result =
+            states_.Handle(window, message, wParam, lParam, windows_.OpenedBy(window))) {
         return *result;
     }
-    const HWND window = window_.get();
     switch (message) {
+    case WM_SIZE:
+        sizing_.Sized(window, wParam, description_, resources_->scale());
+        return 0;
     case WM_ERASEBKGND: {
         const auto dc = reinterpret_cast<HDC>(wParam);
         RECT area{};
@@ -185,24 +200,26 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return TRUE;
     }
     case WM_CTLCOLORSTATIC: {
-        const Control* control = FindControl(reinterpret_cast<HWND>(lParam));
+        const FormControls::Control* control = controls_.Find(reinterpret_cast<HWND>(lParam));
         if (control == nullptr) {
             return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
         }
         const auto dc = reinterpret_cast<HDC>(wParam);
-        const Appearance appearance = ControlAppearance(*control->description, highContrast_);
+        const Appearance appearance =
+            ControlAppearance(*control->description, colours_.HighContrast());
         if (appearance.background.kind == Colour::Kind::Transparent) {
             // What shows through is painted first on every repaint, so that a label redrawn
             // alone (when Alt shows the access keys, say) draws its text once on a clean
             // background, exactly as a repaint of the whole window does.
             PaintBeneath(control->window, dc);
         }
-        return reinterpret_cast<LRESULT>(ColourLabel(dc, appearance, control->background));
+        ColourLabel(dc, appearance);
+        return reinterpret_cast<LRESULT>(colours_.OfControl(controls_.IndexOf(*control)));
     }
     case WM_DRAWITEM: {
         const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-        if (const Control* control = FindControl(item.hwndItem)) {
-            const size_t index = IndexOf(*control);
+        if (const FormControls::Control* control = controls_.Find(item.hwndItem)) {
+            const size_t index = controls_.IndexOf(*control);
             DrawPictureButton(item, control->description->caption, resources_->FontOf(index),
                               resources_->IconOf(index), resources_->scale());
         }
@@ -222,7 +239,7 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         if (lParam == 0 && id == IDOK) {
             // Enter: a window that is not a dialog has no default button, so Enter clicks the
             // button that has the focus.
-            if (const Control* focused = FindControl(GetFocus());
+            if (const FormControls::Control* focused = controls_.Find(GetFocus());
                 focused != nullptr && TakesFocus(focused->description->kind)) {
                 Click(*focused);
             }
@@ -230,7 +247,8 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         // Esc arrives as IDCANCEL and does nothing.
         if (HIWORD(wParam) == BN_CLICKED && lParam != 0) {
-            if (const Control* control = FindControl(reinterpret_cast<HWND>(lParam))) {
+            if (const FormControls::Control* control =
+                    controls_.Find(reinterpret_cast<HWND>(lParam))) {
                 Click(*control);
             }
         }
@@ -248,26 +266,12 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         // size is read once for the whole program, by its window of its own, which hands it to
         // every window; and a window changes only when its scale or its colours do.
         if (GetWindow(window, GW_OWNER) == nullptr) {
-            const auto textPercent = static_cast<WPARAM>(CurrentTextPercent());
-            ForEachWindowOfThread([textPercent](HWND other) {
-                wchar_t className[std::size(kFormClassName) + 1]{};
-                GetClassNameW(other, className, static_cast<int>(std::size(className)));
-                if (std::wstring_view(className) == kFormClassName) {
-                    SendMessageW(other, kTextSizeChanged, textPercent, 0);
-                }
-                return true;
-            });
+            windows_.TakeUpTextSize();
         }
-        if (wParam == SPI_SETHIGHCONTRAST || HighContrastOn() != highContrast_) {
+        if (wParam == SPI_SETHIGHCONTRAST || HighContrastOn() != colours_.HighContrast()) {
             Recolour();
         }
         return DefWindowProcW(window, message, wParam, lParam);
-    case kTextSizeChanged:
-        if (const auto textPercent = static_cast<int>(wParam);
-            textPercent != resources_->scale().textPercent) {
-            ChangeScale({resources_->scale().dpi, textPercent}, nullptr);
-        }
-        return 0;
     case WM_SYSCOLORCHANGE:
     case WM_THEMECHANGED:
         // A high-contrast theme switched on or off, or other system colours.
@@ -275,13 +279,14 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return DefWindowProcW(window, message, wParam, lParam);
     case WM_DPICHANGED:
         // The new DPI is the message's: GetDpiForWindow may not have caught up.
-        ChangeScale({LOWORD(wParam), resources_->scale().textPercent},
-                    reinterpret_cast<const RECT*>(lParam));
+        Rescale({LOWORD(wParam), resources_->scale().textPercent},
+                reinterpret_cast<const RECT*>(lParam));
         return 0;
     case WM_GETDPISCALEDSIZE: {
         // The client area scales, not the frame around it.
         auto& size = *reinterpret_cast<SIZE*>(lParam);
-        size = RescaledFrameSize(size, {static_cast<int>(wParam), resources_->scale().textPercent});
+        size = sizing_.FrameAtScale(window, description_, size, resources_->scale(),
+                                    {static_cast<int>(wParam), resources_->scale().textPercent});
         return TRUE;
     }
     default:

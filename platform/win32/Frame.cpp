@@ -172,8 +172,7 @@ void RegisterFrameClass() {
     frame.hInstance = GetModuleHandleW(nullptr);
     frame.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     frame.lpszClassName = kFrameClassName;
-    [[maybe_unused]] const ATOM registered = RegisterClassExW(&frame);
-    PENDERLIN_REQUIRE(registered != 0, "the frame's window class does not register");
+    Require(RegisterClassExW(&frame) != 0, "the frame's window class does not register");
 }
 
 void SetFrameScale(HWND frame, const Scale& scale) {

@@ -15,7 +15,6 @@ public:
     ~PaintScope() { EndPaint(window_, &paint_); }
 
     HDC dc() const { return dc_; }
-    const RECT& area() const { return paint_.rcPaint; }
 
 private:
     HWND window_;

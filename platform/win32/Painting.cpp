@@ -73,14 +73,26 @@ void PaintBackground(HDC dc, const RECT& area, HBRUSH background, const ScaledPi
                        : std::nullopt);
 }
 
-HBRUSH ColourLabel(HDC dc, const Appearance& label, HBRUSH background) {
+void ColourLabel(HDC dc, const Appearance& label) {
     SetTextColor(dc, ColourRef(label.text, COLOR_BTNTEXT));
     if (label.background.kind == Colour::Kind::Transparent) {
         SetBkMode(dc, TRANSPARENT);
     } else {
         SetBkColor(dc, ColourRef(label.background, COLOR_BTNFACE));
     }
-    return background;
+}
+
+void FormColours::Apply(const FormDescription& form) {
+    highContrast_ = HighContrastOn();
+    window_.brush =
+        BrushFor(WindowAppearance(form, highContrast_).background, COLOR_BTNFACE, window_.own);
+    controls_.resize(form.controls.size());
+    for (size_t index = 0; index < controls_.size(); ++index) {
+        Background& background = controls_[index];
+        background.brush =
+            BrushFor(ControlAppearance(form.controls[index], highContrast_).background,
+                     COLOR_BTNFACE, background.own);
+    }
 }
 
 namespace {

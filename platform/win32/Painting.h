@@ -6,6 +6,8 @@
 #include "platform/FormDescription.h"
 #include "platform/Scale.h"
 
+#include <vector>
+
 namespace penderlin::platform {
 
 // Whether the user has a high-contrast theme on.
@@ -19,8 +21,29 @@ HBRUSH BrushFor(Colour colour, int defaultSystemColour, UniqueBrush& owner);
 void PaintBackground(HDC dc, const RECT& area, HBRUSH background, const ScaledPicture* picture,
                      const Picture& description);
 
-// Sets up the DC for a label's or a frame's text (WM_CTLCOLORSTATIC) and gives its brush.
-HBRUSH ColourLabel(HDC dc, const Appearance& label, HBRUSH background);
+// Sets up the DC for a label's or a frame's text (WM_CTLCOLORSTATIC).
+void ColourLabel(HDC dc, const Appearance& label);
+
+// The brushes of a window's and its controls' colours, as the theme wants them now: with a
+// high-contrast theme on, the theme's own.
+class FormColours {
+public:
+    // Takes up the theme as it is now.
+    void Apply(const FormDescription& form);
+    bool HighContrast() const { return highContrast_; }
+    HBRUSH Window() const { return window_.brush; }
+    // The background of the control at this index of the description.
+    HBRUSH OfControl(size_t control) const { return controls_[control].brush; }
+
+private:
+    struct Background {
+        HBRUSH brush = nullptr;
+        UniqueBrush own; // when the brush is one of the window's own colours
+    };
+    bool highContrast_ = false;
+    Background window_;
+    std::vector<Background> controls_;
+};
 
 // A picture button: its icon centred above its caption, which wraps within the button.
 void DrawPictureButton(const DRAWITEMSTRUCT& item, std::wstring_view caption, HFONT font,

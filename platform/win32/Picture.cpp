@@ -33,7 +33,7 @@ PackedDib FindPackedDib(int resourceId) {
 
 } // namespace
 
-ScaledPicture::ScaledPicture(int resourceId, const Scale& scale, SIZE limit) {
+ScaledPicture::ScaledPicture(int resourceId, const Scale& scale, PixelSize limit) {
     const PackedDib dib = FindPackedDib(resourceId);
     if (dib.info == nullptr) {
         return;
@@ -41,8 +41,8 @@ ScaledPicture::ScaledPicture(int resourceId, const Scale& scale, SIZE limit) {
     const LONG width = dib.info->bmiHeader.biWidth;
     const LONG height = std::abs(dib.info->bmiHeader.biHeight);
     // The source pixels that can show, and what they cover at this scale.
-    const int sourceWidth = std::min<int>(width, scale.ToPixelsAt96(limit.cx) + 1);
-    const int sourceHeight = std::min<int>(height, scale.ToPixelsAt96(limit.cy) + 1);
+    const int sourceWidth = std::min<int>(width, scale.ToPixelsAt96(limit.width) + 1);
+    const int sourceHeight = std::min<int>(height, scale.ToPixelsAt96(limit.height) + 1);
     size_ = {scale.FromPixelsAt96(sourceWidth), scale.FromPixelsAt96(sourceHeight)};
 
     const WindowDc screen(nullptr);

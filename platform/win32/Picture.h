@@ -2,6 +2,7 @@
 
 #include "Handles.h"
 #include "platform/Scale.h"
+#include "platform/WindowGeometry.h"
 
 #include <optional>
 
@@ -14,7 +15,7 @@ namespace penderlin::platform {
 class ScaledPicture {
 public:
     ScaledPicture() = default;
-    ScaledPicture(int resourceId, const Scale& scale, SIZE limit);
+    ScaledPicture(int resourceId, const Scale& scale, PixelSize limit);
 
     explicit operator bool() const { return static_cast<bool>(bitmap_); }
 

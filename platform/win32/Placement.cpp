@@ -1,7 +1,5 @@
 #include "Placement.h"
 
-#include <map>
-
 namespace penderlin::platform {
 
 PixelRect FromRect(const RECT& rect) {
@@ -56,6 +54,13 @@ PixelSize FrameAround(HWND window, PixelSize client, int dpi) {
                        static_cast<DWORD>(GetWindowLongPtrW(window, GWL_EXSTYLE)), client, dpi);
 }
 
+CreationRect ToCreateAt(const std::optional<PixelRect>& frame) {
+    if (!frame) {
+        return {CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT};
+    }
+    return {frame->left, frame->top, frame->Width(), frame->Height()};
+}
+
 void MoveFrame(HWND window, const PixelRect& frame) {
     if (FrameOf(window) == frame) {
         return;
@@ -64,15 +69,14 @@ void MoveFrame(HWND window, const PixelRect& frame) {
                  SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void FitClientArea(HWND window, PixelSize client) {
-    const PixelRect frame = FrameOf(window);
+void ResizeClientArea(HWND window, PixelSize client) {
     const PixelSize now = ClientOf(window);
-    const int extraWidth = client.width - now.width;
-    const int extraHeight = client.height - now.height;
-    if (extraWidth != 0 || extraHeight != 0) {
-        SetWindowPos(window, nullptr, 0, 0, frame.Width() + extraWidth,
-                     frame.Height() + extraHeight, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    if (now == client) {
+        return;
     }
+    const PixelSize frame = FrameForClient(FrameOf(window), now, client);
+    SetWindowPos(window, nullptr, 0, 0, frame.width, frame.height,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void SetRestoredSize(HWND window, PixelSize frame) {
@@ -85,24 +89,6 @@ void SetRestoredSize(HWND window, PixelSize frame) {
     // In the state it is in, without activating it.
     placement.showCmd = SW_SHOWNA;
     SetWindowPlacement(window, &placement);
-}
-
-namespace {
-
-std::map<const FormDescription*, PixelPoint>& FirstOpeningPlaces() {
-    static std::map<const FormDescription*, PixelPoint> places;
-    return places;
-}
-
-} // namespace
-
-std::optional<PixelPoint> FirstOpeningPlace(const FormDescription& form) {
-    const auto found = FirstOpeningPlaces().find(&form);
-    return found != FirstOpeningPlaces().end() ? std::optional(found->second) : std::nullopt;
-}
-
-void NoteFirstOpeningPlace(const FormDescription& form, PixelPoint place) {
-    FirstOpeningPlaces().emplace(&form, place);
 }
 
 } // namespace penderlin::platform

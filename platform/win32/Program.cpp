@@ -16,7 +16,8 @@ int RunProgram(const FormDescription& startup) {
     MarkStartupStep(StartupStep::WindowingPrepared);
 
     Win32Dialogs dialogs;
-    Form form(startup, dialogs);
+    ProgramWindows windows(dialogs);
+    Form form(startup, windows);
     form.ShowModal();
     return 0;
 }

@@ -9,15 +9,11 @@
 
 namespace penderlin::platform {
 
-// The bytes of one of the program's own resources, which live as long as the program; none, after
-// a loud stop in debug builds, where the program lacks it.
+// The bytes of one of the program's own resources, which live as long as the program.
 inline std::span<const std::byte> ProgramResource(int id, const wchar_t* type) {
     const HMODULE program = GetModuleHandleW(nullptr);
     const HRSRC found = FindResourceW(program, MAKEINTRESOURCEW(id), type);
-    PENDERLIN_REQUIRE(found != nullptr, "a picture or dialog template is not in the program");
-    if (found == nullptr) {
-        return {};
-    }
+    Require(found != nullptr, "a picture or dialog template is not in the program");
     return {static_cast<const std::byte*>(LockResource(LoadResource(program, found))),
             SizeofResource(program, found)};
 }

@@ -11,18 +11,8 @@ UniqueIcon LoadProgramIcon(int resourceId, int size) {
     UniqueIcon icon(
         static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(resourceId),
                                       IMAGE_ICON, size, size, LR_DEFAULTCOLOR)));
-    PENDERLIN_REQUIRE(icon, "an icon is not in the program");
+    Require(static_cast<bool>(icon), "an icon is not in the program");
     return icon;
-}
-
-// A fixed window shows no more of its picture than its client area; a sizable one may show all
-// of it.
-SIZE PictureLimit(const FormDescription& form, const Scale& scale) {
-    if (form.border == Border::Sizable) {
-        return {LONG_MAX / 2, LONG_MAX / 2};
-    }
-    const PixelSize client = DesignClientSize(form, scale);
-    return {client.width, client.height};
 }
 
 } // namespace
@@ -63,8 +53,8 @@ HFONT ScaledResources::MakeFont(const Font& font) {
     logFont.lfWeight = font.weight;
     logFont.lfCharSet = DEFAULT_CHARSET;
     font.face.copy(logFont.lfFaceName, LF_FACESIZE - 1);
+    // A font the system refuses leaves the control in its default font.
     fonts_.emplace_back(CreateFontIndirectW(&logFont));
-    PENDERLIN_REQUIRE(fonts_.back(), "a font cannot be made");
     return fonts_.back().get();
 }
 

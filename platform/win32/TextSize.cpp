@@ -50,22 +50,21 @@ std::optional<double> UiSettingsTextScaleFactor() {
     std::optional<double> factor;
     HSTRING_HEADER header{};
     HSTRING className = nullptr;
-    IInspectable* settings = nullptr;
+    UniqueInterface<IInspectable> settings;
+    UniqueInterface<UiSettings2> settings2;
+    double value = 0;
     if (SUCCEEDED(runtime->WindowsCreateStringReference(
             kUiSettingsClass, static_cast<UINT32>(std::size(kUiSettingsClass) - 1), &header,
             &className)) &&
-        SUCCEEDED(runtime->RoActivateInstance(className, &settings))) {
-        UiSettings2* settings2 = nullptr;
-        double value = 0;
-        if (SUCCEEDED(
-                settings->QueryInterface(kUiSettings2, reinterpret_cast<void**>(&settings2)))) {
-            if (SUCCEEDED(settings2->get_TextScaleFactor(&value))) {
-                factor = value;
-            }
-            settings2->Release();
-        }
-        settings->Release();
+        SUCCEEDED(runtime->RoActivateInstance(className, settings.put())) &&
+        SUCCEEDED(settings.get()->QueryInterface(
+            kUiSettings2, reinterpret_cast<void**>(static_cast<UiSettings2**>(settings2.put())))) &&
+        SUCCEEDED(settings2.get()->get_TextScaleFactor(&value))) {
+        factor = value;
     }
+    // Released before Windows Runtime is shut down.
+    settings2.reset();
+    settings.reset();
     runtime->RoUninitialize();
     return factor;
 }

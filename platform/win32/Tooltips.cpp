@@ -1,7 +1,5 @@
 #include "Tooltips.h"
 
-#include "Check.h"
-
 #include <commctrl.h>
 
 namespace penderlin::platform {
@@ -30,7 +28,9 @@ void Tooltips::BeforeDispatch(HWND window, const MSG& message) {
                                    WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
                                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window, nullptr,
                                    GetModuleHandleW(nullptr), nullptr));
-    PENDERLIN_REQUIRE(tooltip_, "the tooltip window cannot be made");
+    if (!tooltip_) {
+        return; // the system refused it: the window goes on without tooltips
+    }
     SendMessageW(tooltip_.get(), TTM_SETMAXTIPWIDTH, 0, maxWidth_);
     for (Tool& tool : tools_) {
         TTTOOLINFOW info{};

@@ -125,7 +125,8 @@ protected:
     }
 
     Win32Dialogs dialogs;
-    const Form window{*GetParam(), dialogs};
+    ProgramWindows windows{dialogs};
+    const Form window{*GetParam(), windows};
 };
 
 TEST_P(ScreenReader, FindsEveryControlUnderItsWindowNamedByItsCaptionAndByPointingAtIt) {

@@ -232,7 +232,8 @@ protected:
 TEST_P(CaptionFit, EveryButtonAndLabelShowsItsWholeCaption) {
     const FormDescription& description = *GetParam();
     Win32Dialogs dialogs;
-    const Form form(description, dialogs);
+    ProgramWindows windows(dialogs);
+    const Form form(description, windows);
     ASSERT_EQ(static_cast<int>(GetDpiForWindow(form.Window())), e2e::PrefixDpi());
     ExpectCaptionsFit(form.Window(), description, PrefixScale());
 }
@@ -249,7 +250,8 @@ INSTANTIATE_TEST_SUITE_P(Windows, CaptionFit,
 TEST(KeyboardCues, APictureButtonToldToHideThemDrawsNoUnderlineAndNoFocusRectangle) {
     Form::PrepareWindowing();
     Win32Dialogs dialogs;
-    const Form form(forms::frmMain, dialogs);
+    ProgramWindows windows(dialogs);
+    const Form form(forms::frmMain, windows);
     const HWND done = e2e::ControlWithText(form.Window(), L"&Done!");
     ASSERT_NE(done, nullptr);
     const Scale scale = PrefixScale();
@@ -293,7 +295,8 @@ void CALLBACK LookAtTheInputBox(HWND, UINT, UINT_PTR timer, DWORD) {
 TEST(InputBox, ItsPromptFieldAndButtonsAreInTheWindowsFont) {
     Form::PrepareWindowing();
     Win32Dialogs dialogs;
-    const Form form(forms::win98, dialogs);
+    ProgramWindows windows(dialogs);
+    const Form form(forms::win98, windows);
     const auto windowsFont = Realized(FontOf(e2e::ControlWithText(form.Window(), L"&Close")));
     SetTimer(nullptr, 0, 20, LookAtTheInputBox);
     EXPECT_EQ(dialogs.InputBox(form.Window(), L"Windows Registered User:"), L"");

@@ -75,11 +75,12 @@ class DpiChange : public testing::TestWithParam<const FormDescription*> {
 protected:
     static void SetUpTestSuite() { Form::PrepareWindowing(); }
     Win32Dialogs dialogs;
+    ProgramWindows windows{dialogs};
 };
 
 TEST_P(DpiChange, ToTheOtherDpiAndBackLaysTheWindowOutFromItsDescription) {
     const FormDescription& form = *GetParam();
-    const Form window(form, dialogs);
+    const Form window(form, windows);
     const int start = SystemDpi(window.Window());
     std::vector<LONG> startFontHeights;
     for (size_t index = 0; index < form.controls.size(); ++index) {
@@ -101,7 +102,8 @@ INSTANTIATE_TEST_SUITE_P(Windows, DpiChange,
 TEST(DpiChanges, AWindowSizedByTheUserKeepsItsSizeInInches) {
     Form::PrepareWindowing();
     Win32Dialogs dialogs;
-    const Form window(forms::nt, dialogs);
+    ProgramWindows windows(dialogs);
+    const Form window(forms::nt, windows);
     ShowWindow(window.Window(), SW_SHOWNORMAL);
     const int start = SystemDpi(window.Window());
     const int other = OtherDpi(start);
@@ -141,12 +143,13 @@ std::string FrameAndClient(HWND window) {
 TEST(DpiChanges, AMaximizedOrMinimizedWindowKeepsItsStateAndRestoresToItsDesignSize) {
     Form::PrepareWindowing();
     Win32Dialogs dialogs;
-    const Form fresh(forms::nt, dialogs);
+    ProgramWindows windows(dialogs);
+    const Form fresh(forms::nt, windows);
     ShowWindow(fresh.Window(), SW_SHOWNORMAL);
     SendMessageW(fresh.Window(), WM_SYSCOMMAND, SC_MAXIMIZE, 0);
     const auto maximized = FrameAndClient(fresh.Window());
     for (const int state : {SW_MAXIMIZE, SW_MINIMIZE}) {
-        const Form window(forms::nt, dialogs);
+        const Form window(forms::nt, windows);
         const int start = SystemDpi(window.Window());
         const int other = OtherDpi(start);
         std::vector<LONG> startFontHeights;
@@ -213,16 +216,17 @@ SIZE DesignedClientSize(HWND window, const FormDescription& form, const Scale& s
 TEST(DpiChanges, AWindowThatChangesScaleWhileOpeningHasItsDesignSizeThere) {
     Form::PrepareWindowing();
     Win32Dialogs dialogs;
-    const Form main(forms::frmMain, dialogs);
+    ProgramWindows windows(dialogs);
+    const Form main(forms::frmMain, windows);
     const int start = SystemDpi(main.Window());
     const int other = OtherDpi(start);
     const int text = e2e::PrefixTextPercent();
-    // Copies, so that each is the first opening of its kind in the process.
-    const FormDescription families[] = {forms::win98, forms::nt};
-    for (const FormDescription& form : families) {
+    // Each the first opening of its kind in this run of the program's windows.
+    for (const FormDescription* family : {&forms::win98, &forms::nt}) {
+        const FormDescription& form = *family;
         const std::string name(form.name.begin(), form.name.end());
         const ScaleChangeWhileOpening scaleChange(other);
-        const Form window(form, dialogs, main.Window());
+        const Form window(form, windows, main.Window());
         ASSERT_TRUE(ScaleChangeWhileOpening::Fired()) << name;
         const SIZE client = e2e::ClientSize(window.Window());
         const SIZE designed = DesignedClientSize(window.Window(), form, {other, text});
@@ -254,7 +258,8 @@ std::array<int, 8> LiveCounts() {
 TEST(DpiChanges, AThousandBackAndForthLeaveEveryHandleCountWhereItWas) {
     Form::PrepareWindowing();
     Win32Dialogs dialogs;
-    const Form window(forms::frmMain, dialogs);
+    ProgramWindows windows(dialogs);
+    const Form window(forms::frmMain, windows);
     const int start = SystemDpi(window.Window());
     const auto before = LiveCounts();
     for (int change = 0; change < 1000; ++change) {
@@ -275,8 +280,9 @@ e2e::Image Painted(HWND window, const RECT* invalid) {
 TEST(DpiChanges, APartialRepaintAt120DpiGivesThePixelsOfAFullOne) {
     Form::PrepareWindowing();
     Win32Dialogs dialogs;
+    ProgramWindows windows(dialogs);
     for (const FormDescription* form : {&forms::frmMain, &forms::nt}) {
-        const Form window(*form, dialogs);
+        const Form window(*form, windows);
         ShowWindow(window.Window(), SW_SHOWNORMAL);
         e2e::MovePointerAway();
         EXPECT_TRUE(e2e::BringToFront(window.Window()));

@@ -38,7 +38,8 @@ protected:
     }
 
     Win32Dialogs dialogs;
-    const Form window{forms::nt, dialogs};
+    ProgramWindows windows{dialogs};
+    const Form window{forms::nt, windows};
 };
 
 // As when Alt shows the access keys and Windows redraws each label alone: text drawn again over

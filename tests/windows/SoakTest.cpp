@@ -33,8 +33,8 @@ std::array<int, 8> LiveCounts() {
 
 // Builds the window, queues a click on each of its buttons but "&Close" and then the close box,
 // and runs it modally until it has handled them all.
-void OpenClickEverythingAndClose(const FormDescription& description, WindowDialogs& dialogs) {
-    Form form(description, dialogs);
+void OpenClickEverythingAndClose(const FormDescription& description, ProgramWindows& windows) {
+    Form form(description, windows);
     const HWND window = form.Window();
     for (HWND child = GetWindow(window, GW_CHILD); child != nullptr;
          child = GetWindow(child, GW_HWNDNEXT)) {
@@ -52,8 +52,9 @@ void OpenClickEverythingAndClose(const FormDescription& description, WindowDialo
 TEST(Soak, HundredsOfOpeningsOfEachFamilyWindowLeakNothing) {
     Form::PrepareWindowing();
     CountingDialogs dialogs;
-    OpenClickEverythingAndClose(forms::win98, dialogs);
-    OpenClickEverythingAndClose(forms::nt, dialogs);
+    ProgramWindows windows(dialogs);
+    OpenClickEverythingAndClose(forms::win98, windows);
+    OpenClickEverythingAndClose(forms::nt, windows);
     // Each round: 98/95 shows four values and asks four times; 2000/NT shows three values and
     // two not-supported messages, and asks three times.
     ASSERT_EQ(dialogs.messages, 4 + 5);
@@ -64,8 +65,8 @@ TEST(Soak, HundredsOfOpeningsOfEachFamilyWindowLeakNothing) {
     // the rounds beyond it catch what is lost only now and then.
     constexpr int kRounds = 250;
     for (int round = 1; round < kRounds; ++round) {
-        OpenClickEverythingAndClose(forms::win98, dialogs);
-        OpenClickEverythingAndClose(forms::nt, dialogs);
+        OpenClickEverythingAndClose(forms::win98, windows);
+        OpenClickEverythingAndClose(forms::nt, windows);
         ASSERT_EQ(LiveCounts(), afterFirstRound) << "after round " << round;
     }
     EXPECT_EQ(dialogs.messages, kRounds * 9);

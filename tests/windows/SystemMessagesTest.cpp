@@ -33,6 +33,7 @@ std::map<HWND, Cues> cues;
 TEST(KeyboardCues, EachWindowIsToldToTakeThemFromTheLastInputBeforeItShows) {
     Form::PrepareWindowing();
     Win32Dialogs dialogs;
+    ProgramWindows windows(dialogs);
     const SentMessages watch([](const CWPSTRUCT& message) {
         Cues& window = cues[message.hwnd];
         if (message.message == WM_CHANGEUISTATE && LOWORD(message.wParam) == UIS_INITIALIZE) {
@@ -43,7 +44,7 @@ TEST(KeyboardCues, EachWindowIsToldToTakeThemFromTheLastInputBeforeItShows) {
         }
     });
     for (const FormDescription* description : {&forms::frmMain, &forms::win98}) {
-        Form form(*description, dialogs);
+        Form form(*description, windows);
         const HWND window = form.Window();
         // Closed as soon as its modal loop runs, once shown.
         PostMessageW(window, WM_CLOSE, 0, 0);
@@ -86,8 +87,9 @@ bool WaitsForPaint(HWND window) {
 TEST(SettingsBroadcasts, OnlyAChangeOfTextSizeLaysTheWindowsOutAgain) {
     Form::PrepareWindowing();
     Win32Dialogs dialogs;
-    const Form main(forms::frmMain, dialogs);
-    const Form family(forms::win98, dialogs, main.Window());
+    ProgramWindows program(dialogs);
+    const Form main(forms::frmMain, program);
+    const Form family(forms::win98, program, main.Window());
     const std::vector<HWND> windows{main.Window(), family.Window()};
     for (const HWND window : windows) {
         ShowWindow(window, SW_SHOWNOACTIVATE);
