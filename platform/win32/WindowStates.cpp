@@ -43,6 +43,12 @@ void WindowStates::Sized(HWND window, WPARAM how) {
     if (how == SIZE_MINIMIZED) {
         minimized_ = true;
         ++minimizations_;
+        // A minimized window may stay active (minimized by another program, say), and keys then
+        // go to the focus: not to a control that nobody sees. It gives the focus back restored.
+        RememberFocus(window);
+        if (IsChild(window, GetFocus())) {
+            SetFocus(nullptr);
+        }
         // Minimized by other means than its minimize box (by another program, or Windows'
         // minimize-all), an owned window would go alone, with no taskbar button to bring it
         // back by and its owner still disabled: the program goes with it.
@@ -52,9 +58,14 @@ void WindowStates::Sized(HWND window, WPARAM how) {
         return;
     }
     if (minimized_) {
-        // Restored: the windows hidden with it come back (ShowOwnedPopups shows only those).
+        // Restored: the windows hidden with it come back (ShowOwnedPopups shows only those), and
+        // an active window, whose controls had no focus while minimized, gives it back.
         minimized_ = false;
         ShowOwnedPopups(window, TRUE);
+        if (GetActiveWindow() == window && IsWindowEnabled(window) &&
+            !IsChild(window, GetFocus())) {
+            GiveFocusBack();
+        }
     }
 }
 
@@ -90,14 +101,21 @@ std::optional<LRESULT> WindowStates::Handle(HWND window, UINT message, WPARAM wP
             // Activated while a window it opened is open (restored from the taskbar, say): that
             // window takes the activation, once this one has finished taking it.
             PostMessageW(window, kActivateOpenedWindow, 0, 0);
+        } else if (HIWORD(wParam) != 0) {
+            // Activated while minimized (the foreground window closed while every other was
+            // minimized, or Alt+Tab onto it): no control takes keys that nobody sees go there,
+            // as DefWindowProc gives the focus to nothing then; restored, it gives it back.
+            SetFocus(nullptr);
         } else {
             GiveFocusBack();
         }
         return 0;
     case WM_SETFOCUS:
         // Given the focus itself (restored from minimized, say), the window hands it on to the
-        // control that had it, as dialogs do.
-        GiveFocusBack();
+        // control that had it, as dialogs do; minimized, it keeps it, so that keys go nowhere.
+        if (!IsIconic(window)) {
+            GiveFocusBack();
+        }
         return 0;
     case kActivateOpenedWindow:
         if (GetActiveWindow() == window && !IsWindowEnabled(window) && !IsIconic(window) &&

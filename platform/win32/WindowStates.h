@@ -8,7 +8,8 @@ namespace penderlin::platform {
 
 // A window's states across minimizing, restoring and activation, until it is unloaded: the
 // program minimizes as one, a restored program hands the activation to the window it waits for,
-// and the window gives the focus back to the control that had it.
+// and the window gives the focus back to the control that had it, but never while it is
+// minimized.
 class WindowStates {
 public:
     // The control that has the focus first.

@@ -201,7 +201,7 @@ bool WaitFor(std::string_view what, const std::function<bool()>& condition, DWOR
 HWND WaitForWindow(const wchar_t* caption, const wchar_t* className, DWORD timeoutMs) {
     HWND found = nullptr;
     WaitFor(
-        Quoted("the window ", caption, " to show"),
+        Quoted("the window ", caption != nullptr ? caption : className, " to show"),
         [&] {
             found = FindWindowW(className, caption);
             return found != nullptr && IsWindowVisible(found);

@@ -66,6 +66,24 @@ TEST_F(MainWindow, SpaceAtStartEnds) {
     EXPECT_TRUE(program->WaitForExit());
 }
 
+// Windows can leave a minimized window active (when the foreground window closes while every
+// other is minimized, or by Alt+Tab onto it): keys typed then go to no control, not to "&Done!"
+// where nobody sees them land. Space does nothing; Enter restores the window, as Windows does for
+// a minimized window, and being the later key it proves the earlier one handled. Restored, the
+// window gives the focus back.
+TEST_F(MainWindow, MinimizedButActiveItGivesNoControlTheKeysAndRestoredGivesTheFocusBack) {
+    ShowWindow(main, SW_MINIMIZE); // as another program does
+    ASSERT_TRUE(WaitFor("the main window to be minimized", [&] { return IsIconic(main); }));
+    ASSERT_TRUE(BringToFront(main));
+    ASSERT_TRUE(IsIconic(main));
+    PressKey(VK_SPACE);
+    PressKey(VK_RETURN);
+    EXPECT_TRUE(WaitFor("Enter to restore the main window", [&] { return !IsIconic(main); }))
+        << program->State();
+    EXPECT_FALSE(program->WaitForExit(0)) << program->State();
+    ExpectFocusOn(main, L"&Done!");
+}
+
 TEST_F(MainWindow, EscDoesNothingAndAltDEndsFromAnywhere) {
     PressKey(VK_ESCAPE);
     PressKey(VK_TAB);
